@@ -13,8 +13,8 @@ Variant Variant::ArrayOf(std::vector<Variant> items) {
 }
 
 const char* Variant::TypeName() const {
-  static const char* const names[] = {"Empty", "Null",  "Boolean", "Integer", "Double",
-                                      "String", "Bytes", "Array",   "Object"};
+  static const char* const names[] = {"Empty",  "Null",  "Boolean", "Integer", "Double",
+                                      "Date",   "String", "Bytes",   "Array",   "Object"};
   return names[value_.index()];
 }
 
@@ -40,6 +40,32 @@ std::string FormatDouble(double d) {
   return buffer;
 }
 
+// "YYYY-MM-DD", followed by " hh:mm:ss" when the time is not midnight.
+std::string FormatDateTime(DateTime value) {
+  const double whole = std::floor(value.days);
+  long long seconds = std::llround((value.days - whole) * 86400.0);
+  long long days = static_cast<long long>(whole) + seconds / 86400;
+  seconds %= 86400;
+  // Civil date from days since 1970-01-01 (Howard Hinnant's algorithm); day 0 of
+  // the platform is 1899-12-30, 25569 days before 1970-01-01.
+  long long z = days - 25569 + 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long doe = z - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  const long long day = doy - (153 * mp + 2) / 5 + 1;
+  const long long month = mp < 10 ? mp + 3 : mp - 9;
+  const long long year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+  char buffer[40];
+  if (seconds == 0)
+    std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld", year, month, day);
+  else
+    std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld", year, month,
+                  day, seconds / 3600, seconds / 60 % 60, seconds % 60);
+  return buffer;
+}
+
 bool ParseDouble(const std::string& text, double& out) {
   const std::string t = [&] {
     std::size_t b = 0, e = text.size();
@@ -61,6 +87,7 @@ std::string Variant::ToText() const {
     case Type::Bool: return std::get<bool>(value_) ? "True" : "False";
     case Type::Int: return std::to_string(std::get<std::int32_t>(value_));
     case Type::Double: return FormatDouble(std::get<double>(value_));
+    case Type::Date: return FormatDateTime(std::get<DateTime>(value_));
     case Type::Text: return std::get<std::string>(value_);
     default: FailConversion("String");
   }
@@ -94,6 +121,7 @@ double Variant::ToDouble() const {
     case Type::Bool: return std::get<bool>(value_) ? -1 : 0;
     case Type::Int: return std::get<std::int32_t>(value_);
     case Type::Double: return std::get<double>(value_);
+    case Type::Date: return std::get<DateTime>(value_).days;
     case Type::Text: {
       double d = 0;
       if (!ParseDouble(std::get<std::string>(value_), d)) FailConversion("Double");
@@ -118,6 +146,15 @@ bool Variant::ToBool() const {
       return d != 0;
     }
     default: FailConversion("Boolean");
+  }
+}
+
+DateTime Variant::ToDateTime() const {
+  switch (GetType()) {
+    case Type::Date: return std::get<DateTime>(value_);
+    case Type::Int:
+    case Type::Double: return DateTime{ToDouble()};
+    default: FailConversion("Date");
   }
 }
 

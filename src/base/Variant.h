@@ -1,7 +1,7 @@
 #pragma once
 // base::Variant: the value type that crosses the host boundary, modelled on the
 // automation VARIANT the host exchanges: empty, null, Boolean, 32-bit integer,
-// double, text (UTF-8), byte array, array of Variants (with a low bound, like a
+// double, date-time, text (UTF-8), byte array, array of Variants (with a low bound, like a
 // SAFEARRAY), and a reference to an object such as a recordset.
 #include <cstdint>
 #include <memory>
@@ -33,19 +33,27 @@ struct VariantArray {
   int HighBound() const { return lowBound + static_cast<int>(items.size()) - 1; }
 };
 
+// A date and time as the platform's day count: days since 1899-12-30, the time as the
+// fraction of a day (the automation DATE type).
+struct DateTime {
+  double days = 0;
+  friend bool operator==(DateTime, DateTime) = default;
+};
+
 struct Null {
   friend bool operator==(Null, Null) { return true; }
 };
 
 class Variant {
  public:
-  enum class Type { Empty, Null, Bool, Int, Double, Text, Bytes, Array, Object };
+  enum class Type { Empty, Null, Bool, Int, Double, Date, Text, Bytes, Array, Object };
 
   Variant() = default;
   Variant(Null) : value_(Null{}) {}
   Variant(bool b) : value_(b) {}
   Variant(int i) : value_(std::int32_t{i}) {}
   Variant(double d) : value_(d) {}
+  Variant(DateTime d) : value_(d) {}
   Variant(const char* text) : value_(std::string(text)) {}
   Variant(std::string text) : value_(std::move(text)) {}
   Variant(std::vector<std::uint8_t> bytes) : value_(std::move(bytes)) {}
@@ -69,6 +77,7 @@ class Variant {
   std::int32_t ToInt() const;
   double ToDouble() const;
   bool ToBool() const;
+  DateTime ToDateTime() const;  // from a date-time or a number of days
 
   // Direct access; raise VariantError when the Variant holds another type.
   const std::vector<std::uint8_t>& Bytes() const;
@@ -91,7 +100,7 @@ class Variant {
 
   // Order matches Type. Arrays are shared: copies of a Variant share one array until
   // a non-const Array() detaches it.
-  std::variant<std::monostate, Null, bool, std::int32_t, double, std::string,
+  std::variant<std::monostate, Null, bool, std::int32_t, double, DateTime, std::string,
                std::vector<std::uint8_t>, std::shared_ptr<VariantArray>,
                std::shared_ptr<VariantObject>>
       value_;

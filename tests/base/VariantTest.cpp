@@ -18,6 +18,12 @@ TEST(Variant, ConversionsBetweenScalars) {
   EXPECT_EQ(Variant(base::Null{}).ToTextOrEmpty(), "");
 }
 
+TEST(Variant, DatesAsDayCounts) {
+  EXPECT_EQ(Variant(base::DateTime{0}).ToText(), "1899-12-30");
+  EXPECT_EQ(Variant(base::DateTime{46367.5}).ToText(), "2026-12-11 12:00:00");
+  EXPECT_DOUBLE_EQ(Variant(base::DateTime{2.25}).ToDouble(), 2.25);
+}
+
 TEST(Variant, BadConversionsNameBothTypes) {
   try {
     Variant("abc").ToInt();
