@@ -5,11 +5,10 @@
 #include <string>
 
 #include "host/HostDispatch.h"
+#include "host/OpenScreen.h"
 #include "ui/WindowHandle.h"
 
 namespace host {
-
-enum class ScreenKind { FldAuto, Import, Export };
 
 // Stores the host context and opens a new screen of `kind` inside `hostPanel`.
 // Never throws: a failure while creating the screen is shown to the user.

@@ -1,0 +1,10 @@
+#include "host/HostContext.h"
+
+namespace host {
+
+HostContext& Context() {
+  static HostContext context;
+  return context;
+}
+
+}  // namespace host

@@ -1,0 +1,28 @@
+#pragma once
+// ui::CheckBox: a captioned tick box ("TCheckBox", "TFlatCheckBox").
+#include <functional>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class CheckBox : public Control {
+ public:
+  explicit CheckBox(Component* owner, std::string className = "TCheckBox")
+      : Control(owner, std::move(className)) {
+    SetBounds(0, 0, 97, 17);
+  }
+
+  bool Checked() const { return checked_; }
+  // Sets the tick without firing OnClick (as code does).
+  void SetChecked(bool checked);
+  // Toggles the tick and fires OnClick (as the user does).
+  void Toggle();
+
+  std::function<void(CheckBox&)> OnClick;
+
+ private:
+  bool checked_ = false;
+};
+
+}  // namespace ui
