@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, CutToAnsiBytes,
                                          CutCase{"审批表", 4, "审批"},
                                          CutCase{"审批表", 5, "审批"},
                                          CutCase{"a审批", 2, "a"}, CutCase{"a审批", 3, "a审"},
-                                         CutCase{"审", 1, ""}, CutCase{"", 0, ""}));
+                                         CutCase{"审", 1, ""}, CutCase{"", 0, ""}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(ShortString, LengthByteThenAnsiBytes) {
   const unsigned char op[] = {4, 0xCB, 0xCE, 0xCC, 0xE5, 'x', 'y'};  // bytes after length ignored

@@ -67,6 +67,14 @@ Form* HeadlessBackend::FormOf(WindowHandle handle) const {
   return it == controls_.end() ? nullptr : dynamic_cast<Form*>(it->second);
 }
 
+std::vector<Form*> HeadlessBackend::FormsIn(WindowHandle parent) const {
+  std::vector<Form*> forms;
+  for (const auto& [child, holder] : parents_)
+    if (holder == parent)
+      if (Form* form = FormOf(child)) forms.push_back(form);
+  return forms;  // handles grow with creation, so map order is creation order
+}
+
 std::unique_ptr<ControlPeer> HeadlessBackend::CreatePeer(Control& control) {
   return std::make_unique<Peer>(*this, control);
 }

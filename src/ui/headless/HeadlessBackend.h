@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Backend.h"
@@ -56,10 +57,14 @@ class HeadlessBackend : public Backend {
   const std::vector<ShownMessageBox>& MessageBoxes() const { return boxes_; }
   // Problems the test did not script for; a test expects this to stay empty.
   const std::vector<std::string>& Failures() const { return failures_; }
+  // Hands over the failures recorded so far, for a test that expects some.
+  std::vector<std::string> TakeFailures() { return std::exchange(failures_, {}); }
   // The parent window set for a handle by SetParentWindow, or 0.
   WindowHandle ParentOf(WindowHandle child) const;
   // The form whose handle this is, or null.
   Form* FormOf(WindowHandle handle) const;
+  // The live forms re-parented into `parent`, oldest first.
+  std::vector<Form*> FormsIn(WindowHandle parent) const;
 
   std::unique_ptr<ControlPeer> CreatePeer(Control& control) override;
   ModalResult RunModal(Form& form) override;
