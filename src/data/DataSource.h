@@ -42,8 +42,8 @@ class DataSource : private DataObserver {
   DataSource& operator=(const DataSource&) = delete;
 
   Dataset* DataSet() const { return dataset_; }
-  // Attaches another dataset (or none); observers receive ActiveChanged with the
-  // new dataset's active state.
+  // Attaches another dataset (or none); observers receive ActiveChanged(false) when
+  // the old one was open, then ActiveChanged(true) when the new one is.
   void SetDataSet(Dataset* dataset);
   // A disabled data source passes nothing on; enabling it again sends ActiveChanged.
   bool Enabled() const { return enabled_; }

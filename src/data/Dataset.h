@@ -201,8 +201,6 @@ class Dataset {
   void NotifyLayoutChanged();
 
  private:
-  friend class DatasetTester;
-
   // Notifications, held back while controls are disabled.
   void NotifyActive(bool active);
   void NotifyDataSetChanged();
@@ -212,20 +210,29 @@ class Dataset {
   template <class Call>
   void Tell(Call call);
 
-  void Fire(const Event& event) { if (event) event(*this); }
+  void Fire(const Event& event) {
+    if (event) event(*this);
+  }
   void CheckActive() const;
+  void CheckRole(DatasetRole role, const char* operation) const;
+  void Activate();
   void SetState(DataSetState state);
-  void MoveTo(int position, bool fireEvents);  // position in view, clamped
   void BeginNewRecord(bool append);
   void WriteBuffer(std::uint32_t row);
-  void PlaceInView(std::uint32_t row, bool wasInView);
+  void PlaceInView(std::uint32_t row, int preferred);
+  bool FitsAt(std::uint32_t row, int position) const;
+  int PositionOf(std::uint32_t row) const;  // in the view, -1 when not there
+  void ScrollTo(int position, bool bof, bool eof);
 
   // Order and view.
-  void ApplyOrder(std::vector<SortKey> keys);
+  std::vector<SortKey> KeysFromSettings() const;
   std::vector<SortKey> KeysOfIndex(const IndexDef& index) const;
   std::vector<SortKey> KeysOfFieldNames(std::string_view names) const;
+  void ApplyOrder(std::vector<SortKey> keys);
+  void ApplyFilterChange();
+  std::unique_ptr<FilterProgram> CompileFilter(const std::string& text) const;
   void RebuildView(bool keepCurrent);
-  bool PassesFilter(std::uint32_t row) const;
+  void CompactOrder();
   void ResetStorage();
 
   DatasetRole role_;
@@ -237,6 +244,7 @@ class Dataset {
   std::vector<RowStatus> status_;       // per storage row
   std::vector<std::uint32_t> order_;    // natural order; may hold deleted rows
   std::size_t deletedInOrder_ = 0;
+  std::vector<std::uint32_t> deletedLog_;  // deleted rows that existed before the change log
   std::vector<std::uint32_t> view_;     // filtered, ordered rows the cursor walks
   int cursor_ = -1;                     // position in view_, -1 when empty
   bool bof_ = true;

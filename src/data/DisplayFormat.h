@@ -19,4 +19,9 @@ std::string FormatDateTime(std::string_view format, double days);
 // no trailing zeros ("0.3", "12", "1.5E20").
 std::string FloatToText(double value);
 
+// Reads a date or date-time: "yyyy-mm-dd", "yyyy/mm/dd", "yyyymmdd" or "m/d/yyyy",
+// each optionally followed by " hh:nn[:ss]". False when the text is none of these
+// or names no real date.
+bool ParseDateTimeText(std::string_view text, double& days);
+
 }  // namespace data

@@ -94,7 +94,7 @@ class Field {
 
   // Writers of a storage row for bulk loading (between Dataset::BeginLoad and
   // EndLoad): no state check, no event. Texts are cut to the width as on Post.
-  void SetNullAt(std::uint32_t row) { nulls_.Set(row, true); }
+  void SetNullAt(std::uint32_t row);
   void SetTextAt(std::uint32_t row, std::string_view utf8);
   void SetIntegerAt(std::uint32_t row, std::int32_t value);
   void SetFloatAt(std::uint32_t row, double value);

@@ -1,0 +1,202 @@
+#include "data/Collation.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/Text.h"
+
+namespace data {
+namespace {
+
+constexpr std::uint16_t kUnknown = '?';
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Reads the GBK code of one character at out[i], advancing i; false when the
+// bytes are not one or two bytes of a character.
+bool ReadAnsiCode(const std::string& out, std::size_t& i, std::uint16_t& code) {
+  if (i >= out.size()) return false;
+  const auto lead = static_cast<unsigned char>(out[i]);
+  if (lead >= 0x81 && lead <= 0xFE) {
+    if (i + 1 >= out.size()) return false;
+    code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(out[i + 1]));
+    i += 2;
+  } else {
+    code = lead;
+    i += 1;
+  }
+  return true;
+}
+
+// The GBK code of every code point of the Basic Multilingual Plane. One conversion
+// of all of them at once; should its output not split into one character per code
+// point, each is converted alone.
+std::vector<std::uint16_t> BuildTable() {
+  std::vector<std::uint16_t> table(0x10000, kUnknown);
+  for (char32_t cp = 0; cp < 0x80; ++cp) table[cp] = static_cast<std::uint16_t>(cp);
+  std::vector<char32_t> points;
+  std::string all;
+  for (char32_t cp = 0x80; cp < 0x10000; ++cp) {
+    if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+    points.push_back(cp);
+    AppendUtf8(all, cp);
+  }
+  const std::string ansi = base::Utf8ToAnsi(all);
+  std::size_t i = 0;
+  bool whole = true;
+  for (char32_t cp : points) {
+    std::uint16_t code = kUnknown;
+    if (!ReadAnsiCode(ansi, i, code)) {
+      whole = false;
+      break;
+    }
+    table[cp] = code;
+  }
+  if (whole && i == ansi.size()) return table;
+  for (char32_t cp : points) {
+    std::string one;
+    AppendUtf8(one, cp);
+    const std::string converted = base::Utf8ToAnsi(one);
+    std::size_t k = 0;
+    std::uint16_t code = kUnknown;
+    table[cp] = ReadAnsiCode(converted, k, code) && k == converted.size() ? code : kUnknown;
+  }
+  return table;
+}
+
+const std::uint16_t* Table() {
+  static const std::vector<std::uint16_t> table = BuildTable();
+  return table.data();
+}
+
+// The code point at text[i], advancing i; a malformed sequence is one unknown char.
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  int extra = 0;
+  char32_t cp = 0;
+  if (lead < 0x80) {
+    ++i;
+    return lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    extra = 1, cp = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2, cp = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3, cp = lead & 0x07;
+  } else {
+    ++i;
+    return 0xFFFD;
+  }
+  std::size_t k = i + 1;
+  for (int n = 0; n < extra; ++n, ++k) {
+    if (k >= text.size() || (byte(k) & 0xC0) != 0x80) {
+      i = k;
+      return 0xFFFD;
+    }
+    cp = (cp << 6) | (byte(k) & 0x3F);
+  }
+  i = k;
+  return cp;
+}
+
+unsigned char Upper(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }
+
+std::uint16_t NextCode(std::string_view text, std::size_t& i, const std::uint16_t* table,
+                       bool caseInsensitive) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80) {
+    ++i;
+    return caseInsensitive ? Upper(lead) : lead;
+  }
+  const char32_t cp = NextCodePoint(text, i);
+  return cp < 0x10000 ? table[cp] : kUnknown;
+}
+
+}  // namespace
+
+std::uint16_t AnsiCode(char32_t codePoint) {
+  if (codePoint < 0x80) return static_cast<std::uint16_t>(codePoint);
+  return codePoint < 0x10000 ? Table()[codePoint] : kUnknown;
+}
+
+int CompareAnsi(std::string_view a, std::string_view b, bool caseInsensitive) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  if (!caseInsensitive) {
+    // Skip the common bytes, then back up to the start of the character they end in.
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    while (i < n && a[i] == b[i]) ++i;
+    if (i == n) return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    while (i > 0 && (static_cast<unsigned char>(a[i]) & 0xC0) == 0x80) --i;
+    j = i;
+  }
+  const std::uint16_t* table = nullptr;
+  while (i < a.size() && j < b.size()) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[j]);
+    if (x < 0x80 && y < 0x80) {
+      const unsigned char cx = caseInsensitive ? Upper(x) : x;
+      const unsigned char cy = caseInsensitive ? Upper(y) : y;
+      if (cx != cy) return cx < cy ? -1 : 1;
+      ++i, ++j;
+      continue;
+    }
+    if (!table) table = Table();
+    const std::uint16_t cx = NextCode(a, i, table, caseInsensitive);
+    const std::uint16_t cy = NextCode(b, j, table, caseInsensitive);
+    if (cx != cy) return cx < cy ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  return 0;
+}
+
+std::uint64_t AnsiSortPrefix(std::string_view utf8, bool caseInsensitive) {
+  std::uint64_t prefix = 0;
+  int bytes = 0;
+  const std::uint16_t* table = nullptr;
+  const auto push = [&](unsigned byte) {
+    prefix = prefix << 8 | byte;
+    ++bytes;
+  };
+  std::size_t i = 0;
+  while (i < utf8.size() && bytes < 8) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    if (lead < 0x80) {
+      push(caseInsensitive ? Upper(lead) : lead);
+      ++i;
+      continue;
+    }
+    if (!table) table = Table();
+    const std::uint16_t code = NextCode(utf8, i, table, caseInsensitive);
+    if (code >= 0x100) {
+      push(code >> 8);
+      if (bytes < 8) push(code & 0xFF);
+    } else {
+      push(code);
+    }
+  }
+  return bytes == 0 ? 0 : prefix << (8 * (8 - bytes));
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Upper(static_cast<unsigned char>(a[i])) != Upper(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
+
+}  // namespace data
