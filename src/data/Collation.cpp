@@ -24,63 +24,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Reads the GBK code of one character at out[i], advancing i; false when the
-// bytes are not one or two bytes of a character.
-bool ReadAnsiCode(const std::string& out, std::size_t& i, std::uint16_t& code) {
-  if (i >= out.size()) return false;
-  const auto lead = static_cast<unsigned char>(out[i]);
-  if (lead >= 0x81 && lead <= 0xFE) {
-    if (i + 1 >= out.size()) return false;
-    code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(out[i + 1]));
-    i += 2;
-  } else {
-    code = lead;
-    i += 1;
-  }
-  return true;
-}
-
-// The GBK code of every code point of the Basic Multilingual Plane. One conversion
-// of all of them at once; should its output not split into one character per code
-// point, each is converted alone.
-std::vector<std::uint16_t> BuildTable() {
-  std::vector<std::uint16_t> table(0x10000, kUnknown);
-  for (char32_t cp = 0; cp < 0x80; ++cp) table[cp] = static_cast<std::uint16_t>(cp);
-  std::vector<char32_t> points;
-  std::string all;
-  for (char32_t cp = 0x80; cp < 0x10000; ++cp) {
-    if (cp >= 0xD800 && cp <= 0xDFFF) continue;
-    points.push_back(cp);
-    AppendUtf8(all, cp);
-  }
-  const std::string ansi = base::Utf8ToAnsi(all);
-  std::size_t i = 0;
-  bool whole = true;
-  for (char32_t cp : points) {
-    std::uint16_t code = kUnknown;
-    if (!ReadAnsiCode(ansi, i, code)) {
-      whole = false;
-      break;
-    }
-    table[cp] = code;
-  }
-  if (whole && i == ansi.size()) return table;
-  for (char32_t cp : points) {
-    std::string one;
-    AppendUtf8(one, cp);
-    const std::string converted = base::Utf8ToAnsi(one);
-    std::size_t k = 0;
-    std::uint16_t code = kUnknown;
-    table[cp] = ReadAnsiCode(converted, k, code) && k == converted.size() ? code : kUnknown;
-  }
-  return table;
-}
-
-const std::uint16_t* Table() {
-  static const std::vector<std::uint16_t> table = BuildTable();
-  return table.data();
-}
-
 // The code point at text[i], advancing i; a malformed sequence is one unknown char.
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
@@ -110,6 +53,75 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   }
   i = k;
   return cp;
+}
+
+// Reads the GBK code of one character at out[i], advancing i; false when the
+// bytes are not one or two bytes of a character.
+bool ReadAnsiCode(const std::string& out, std::size_t& i, std::uint16_t& code) {
+  if (i >= out.size()) return false;
+  const auto lead = static_cast<unsigned char>(out[i]);
+  if (lead >= 0x81 && lead <= 0xFE) {
+    if (i + 1 >= out.size()) return false;
+    code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(out[i + 1]));
+    i += 2;
+  } else {
+    code = lead;
+    i += 1;
+  }
+  return true;
+}
+
+// The GBK code of every code point of the Basic Multilingual Plane, read backwards:
+// every double-byte code (and the single byte 0x80) converted to UTF-8 at once, one
+// per line, so that a code the converter rejects only spoils its own line. Should
+// the lines not come out one per code, every code point is converted forwards.
+std::vector<std::uint16_t> BuildTable() {
+  std::vector<std::uint16_t> table(0x10000, kUnknown);
+  for (char32_t cp = 0; cp < 0x80; ++cp) table[cp] = static_cast<std::uint16_t>(cp);
+  std::vector<std::uint16_t> codes{0x80};
+  std::string all = "\x80\n";
+  for (unsigned lead = 0x81; lead <= 0xFE; ++lead)
+    for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+      if (trail == 0x7F) continue;
+      codes.push_back(static_cast<std::uint16_t>(lead << 8 | trail));
+      all += static_cast<char>(lead);
+      all += static_cast<char>(trail);
+      all += '\n';
+    }
+  const std::string utf8 = base::AnsiToUtf8(all);
+  std::vector<std::string_view> lines;
+  for (std::size_t begin = 0; begin < utf8.size();) {
+    const std::size_t end = utf8.find('\n', begin);
+    if (end == std::string::npos) break;
+    lines.push_back(std::string_view(utf8).substr(begin, end - begin));
+    begin = end + 1;
+  }
+  if (lines.size() == codes.size()) {
+    for (std::size_t k = 0; k < codes.size(); ++k) {
+      if (lines[k].empty()) continue;
+      std::size_t i = 0;
+      const char32_t cp = NextCodePoint(lines[k], i);
+      // One character, and a real one: rejected codes come back as U+FFFD or '?'.
+      if (i == lines[k].size() && cp >= 0x80 && cp < 0x10000 && cp != 0xFFFD && table[cp] == kUnknown)
+        table[cp] = codes[k];
+    }
+    return table;
+  }
+  for (char32_t cp = 0x80; cp < 0x10000; ++cp) {
+    if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+    std::string one;
+    AppendUtf8(one, cp);
+    const std::string converted = base::Utf8ToAnsi(one);
+    std::size_t k = 0;
+    std::uint16_t code = kUnknown;
+    table[cp] = ReadAnsiCode(converted, k, code) && k == converted.size() ? code : kUnknown;
+  }
+  return table;
+}
+
+const std::uint16_t* Table() {
+  static const std::vector<std::uint16_t> table = BuildTable();
+  return table.data();
 }
 
 unsigned char Upper(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }

@@ -81,12 +81,13 @@ class Parser {
     throw FilterError(message, PositionOf(offset));
   }
 
-  // Positions count characters from 1, not bytes.
+  // Positions count characters from 1, not bytes. Offsets mostly grow as the parser
+  // reads on, so the count continues from the last one asked for.
   std::size_t PositionOf(std::size_t offset) const {
-    std::size_t position = 1;
-    for (std::size_t i = 0; i < offset && i < text_.size(); ++i)
-      if ((static_cast<unsigned char>(text_[i]) & 0xC0) != 0x80) ++position;
-    return position;
+    if (offset < countedOffset_) countedOffset_ = 0, countedChars_ = 0;
+    for (; countedOffset_ < offset && countedOffset_ < text_.size(); ++countedOffset_)
+      if ((static_cast<unsigned char>(text_[countedOffset_]) & 0xC0) != 0x80) ++countedChars_;
+    return countedChars_ + 1;
   }
 
   std::string Describe() const {
@@ -412,6 +413,8 @@ class Parser {
   std::string value_;
   double number_ = 0;
   int depth_ = 0;
+  mutable std::size_t countedOffset_ = 0;
+  mutable std::size_t countedChars_ = 0;
 };
 
 std::string OperandToText(const FilterOperand& operand) {

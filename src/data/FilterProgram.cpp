@@ -179,13 +179,14 @@ double NumberAt(const Field& field, std::uint32_t row) {
   }
 }
 
-// A number field against a number. A null field differs from every value: only <>
-// holds for it.
+// A number field against a number. A null number has no value: every comparison
+// with it fails (IS NULL finds it). Texts differ: a null text reads as "", since
+// the platform stores a blank text as null.
 class NumberCompareNode final : public Node {
  public:
   NumberCompareNode(const Field* field, Op op, double value) : field_(field), op_(op), value_(value) {}
   bool Eval(std::uint32_t row) const override {
-    if (field_->IsNullAt(row)) return op_ == Op::NotEqual;
+    if (field_->IsNullAt(row)) return false;
     return Holds(op_, Compare(NumberAt(*field_, row), value_));
   }
 
@@ -201,9 +202,7 @@ class FieldCompareNode final : public Node {
       : left_(left), op_(op), right_(right), caseInsensitive_(caseInsensitive) {}
   bool Eval(std::uint32_t row) const override {
     if (left_->IsText()) return Holds(op_, CompareAnsi(left_->TextAt(row), right_->TextAt(row), caseInsensitive_));
-    const bool nullLeft = left_->IsNullAt(row);
-    const bool nullRight = right_->IsNullAt(row);
-    if (nullLeft || nullRight) return nullLeft && nullRight ? Holds(op_, 0) : op_ == Op::NotEqual;
+    if (left_->IsNullAt(row) || right_->IsNullAt(row)) return false;
     return Holds(op_, Compare(NumberAt(*left_, row), NumberAt(*right_, row)));
   }
 
@@ -248,7 +247,7 @@ class NumberSetNode final : public Node {
     for (double value : values) set_.insert(value == 0 ? 0.0 : value);
   }
   bool Eval(std::uint32_t row) const override {
-    if (field_->IsNullAt(row)) return negate_;
+    if (field_->IsNullAt(row)) return false;
     const double value = NumberAt(*field_, row);
     return set_.contains(value == 0 ? 0.0 : value) != negate_;
   }

@@ -51,7 +51,7 @@ struct SortTextItem {
 std::vector<SortTextItem> ParseSortText(std::string_view text);
 
 // Sorts `rows` (storage rows) stably by the keys: ties keep their order in `rows`.
-// Nulls come before every value. Texts compare in the byte order of their code page
+// Nulls come before every value (after every value on a descending key). Texts compare in the byte order of their code page
 // 936 form (see Collation.h), which is the order of the host's datasets.
 void SortRows(std::vector<std::uint32_t>& rows, const std::vector<SortKey>& keys);
 
