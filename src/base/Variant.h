@@ -30,7 +30,7 @@ class Variant;
 struct VariantArray {
   int lowBound = 0;
   std::vector<Variant> items;
-  int HighBound() const { return lowBound + static_cast<int>(items.size()) - 1; }
+  int HighBound() const;  // defined below, where Variant is complete
 };
 
 // A date and time as the platform's day count: days since 1899-12-30, the time as the
@@ -105,5 +105,9 @@ class Variant {
                std::shared_ptr<VariantObject>>
       value_;
 };
+
+inline int VariantArray::HighBound() const {
+  return lowBound + static_cast<int>(items.size()) - 1;
+}
 
 }  // namespace base
