@@ -164,4 +164,20 @@ TEST(Reader, OddUtf16LengthIsRefused) {
   }
 }
 
+// A time stamp counts milliseconds from 0001-01-01: smaller values name no date.
+TEST(Reader, TimeStampBeforeTheFirstDayIsRefused) {
+  data::Packet packet({data::PacketField::DateTime("dt")});
+  packet.AddRow()[0] = base::Variant(base::DateTime{39955.5});
+  Bytes bytes = data::EncodePacket(packet);
+  std::fill(bytes.end() - 8, bytes.end(), 0);  // the value: 0.0 ms
+  try {
+    data::DecodePacket(bytes);
+    FAIL();
+  } catch (const PacketError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "data packet: record 1, field 'dt': time stamp out of range at offset " +
+                  std::to_string(bytes.size() - 8));
+  }
+}
+
 }  // namespace

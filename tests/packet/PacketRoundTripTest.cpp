@@ -211,7 +211,9 @@ INSTANTIATE_TEST_SUITE_P(
                      Variant(std::vector<std::uint8_t>{1, 2, 3}),
                      "a value of 3 bytes does not fit the field's 2"},
         RefusedValue{"date out of range", PacketField::DateTime("d"),
-                     Variant(base::DateTime{1e300}), "date or time out of range"}),
+                     Variant(base::DateTime{1e300}), "date or time out of range"},
+        RefusedValue{"date before year 1", PacketField::DateTime("d"),
+                     Variant(base::DateTime{-693594}), "date or time out of range"}),
     packet_tests::CaseName<::testing::TestParamInfo<RefusedValue>>);
 
 TEST(Writer, RefusesNamesThePacketCannotHold) {

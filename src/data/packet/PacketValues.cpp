@@ -54,8 +54,9 @@ std::optional<std::int32_t> MillisecondsFromTime(double days) {
 }
 
 std::optional<double> DateFromTimestamp(double ms) {
+  // Day 1 is 0001-01-01: a time stamp before it names no date.
   const double total = std::nearbyint(ms);
-  if (!std::isfinite(total) || std::fabs(total) > kMaxMs) return std::nullopt;
+  if (!std::isfinite(total) || total < kMsPerDay || total > kMaxMs) return std::nullopt;
   const auto whole = static_cast<std::int64_t>(total);
   const std::int64_t date = whole / kMsPerDay;
   return FromStamp(date, static_cast<double>(whole - date * kMsPerDay));
@@ -63,7 +64,7 @@ std::optional<double> DateFromTimestamp(double ms) {
 
 std::optional<double> TimestampFromDate(double days) {
   const auto stamp = ToStamp(days);
-  if (!stamp) return std::nullopt;
+  if (!stamp || stamp->date < 1) return std::nullopt;
   return static_cast<double>(stamp->date * kMsPerDay + stamp->time);
 }
 

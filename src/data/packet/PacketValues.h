@@ -19,9 +19,10 @@ std::optional<std::int32_t> DayNumberFromDate(double days);
 double TimeFromMilliseconds(std::int32_t ms);
 // The time of day of an automation date in milliseconds; nullopt when not finite.
 std::optional<std::int32_t> MillisecondsFromTime(double days);
-// A TIMESTAMP value (milliseconds) as an automation date; nullopt when out of range.
+// A TIMESTAMP value (milliseconds) as an automation date; nullopt when out of range
+// (before 0001-01-01 or not finite).
 std::optional<double> DateFromTimestamp(double ms);
-// The TIMESTAMP value of an automation date; nullopt when out of range.
+// The TIMESTAMP value of an automation date; nullopt before 0001-01-01 or out of range.
 std::optional<double> TimestampFromDate(double days);
 
 // The 10 bytes of an 80-bit extended float, rounded to a double.
