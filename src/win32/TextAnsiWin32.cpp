@@ -6,7 +6,20 @@
 namespace base {
 namespace {
 
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+// Code page 936 has no character beyond the Basic Multilingual Plane. The API turns
+// each half of a surrogate pair into its own '?', so one character would count two
+// bytes; make it one '?', as the iconv converter does.
+std::wstring Wide(std::u16string_view text) {
+  std::wstring wide;
+  wide.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+                      text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    wide += pair ? L'?' : static_cast<wchar_t>(text[i]);
+    if (pair) ++i;
+  }
+  return wide;
+}
 
 }  // namespace
 

@@ -1,0 +1,140 @@
+// One binding per kind of control. Kinds the backend does not draw yet (the later
+// grids and pickers) get a plain panel, so their children still have a home.
+#include "win32/ControlPeers.h"
+
+#include "ui/Button.h"
+#include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/Panel.h"
+#include "ui/ToolBar.h"
+#include "win32/ButtonWindow.h"
+#include "win32/CheckBoxWindow.h"
+#include "win32/DropDownWindow.h"
+#include "win32/EditWindow.h"
+#include "win32/FormPeer.h"
+#include "win32/LabelWindow.h"
+#include "win32/PanelWindow.h"
+
+namespace win32 {
+namespace {
+
+using PeerPtr = std::unique_ptr<WindowPeer>;
+
+PeerPtr MakeButtonPeer(ui::Button& button, FontCache& fonts) {
+  const bool flat = button.ClassName().find("Flat") != std::string::npos ||
+                    dynamic_cast<ui::ToolButton*>(&button) != nullptr;
+  auto window = std::make_unique<ButtonWindow>(ChildWindowArgs(button), flat);
+  window->onClick = [&button] { button.Click(); };
+  window->SetDefault(button.Default);
+  return std::make_unique<WindowPeer>(button, std::move(window), fonts);
+}
+
+PeerPtr MakeSeparatorPeer(ui::Control& separator, FontCache& fonts) {
+  WindowArgs args = ChildWindowArgs(separator);
+  args.style |= SS_ETCHEDVERT;
+  args.text.clear();
+  return std::make_unique<WindowPeer>(separator, std::make_unique<LabelWindow>(args), fonts);
+}
+
+PeerPtr MakeCheckBoxPeer(ui::CheckBox& box, FontCache& fonts) {
+  auto window = std::make_unique<CheckBoxWindow>(ChildWindowArgs(box));
+  CheckBoxWindow* raw = window.get();
+  window->onClick = [&box] { box.Toggle(); };
+  auto peer = std::make_unique<WindowPeer>(box, std::move(window), fonts);
+  peer->onUpdate = [&box, raw](ui::Property what) {
+    if (what != ui::Property::Checked) return false;
+    raw->SetChecked(box.Checked());
+    return true;
+  };
+  return peer;
+}
+
+PeerPtr MakeEditPeer(ui::Edit& edit, FontCache& fonts) {
+  auto window = std::make_unique<EditWindow>(ChildWindowArgs(edit));
+  EditWindow* raw = window.get();
+  // The model cuts the text to MaxLength (in ANSI bytes) and writes it back if it had to.
+  window->onTextChanged = [&edit](const std::string& text) { edit.SetText(text); };
+  auto peer = std::make_unique<WindowPeer>(edit, std::move(window), fonts);
+  peer->onUpdate = [&edit, raw](ui::Property what) {
+    if (what != ui::Property::Style) return false;
+    raw->SetReadOnly(edit.ReadOnly);
+    return true;
+  };
+  return peer;
+}
+
+PeerPtr MakeComboBoxPeer(ui::ComboBox& combo, FontCache& fonts) {
+  auto window = std::make_unique<DropDownWindow>(ChildWindowArgs(combo));
+  DropDownWindow* raw = window.get();
+  window->onSelectionChanged = [&combo](int index) { combo.Choose(index); };
+  auto peer = std::make_unique<WindowPeer>(combo, std::move(window), fonts);
+  peer->onUpdate = [&combo, raw](ui::Property what) {
+    switch (what) {
+      case ui::Property::Items:
+        raw->SetItems(combo.Items());
+        raw->SetSelection(combo.ItemIndex());
+        return true;
+      case ui::Property::ItemIndex:
+        raw->SetSelection(combo.ItemIndex());
+        return true;
+      case ui::Property::Bounds:
+      case ui::Property::Font:
+        // The window's height includes the opened list.
+        raw->SetBounds(combo.Left(), combo.Top(), combo.Width(),
+                       combo.Height() + raw->ListHeight(combo.DropDownCount));
+        return what == ui::Property::Bounds;
+      default:
+        return false;
+    }
+  };
+  return peer;
+}
+
+PeerPtr MakeLabelPeer(ui::Label& label, FontCache& fonts) {
+  auto window = std::make_unique<LabelWindow>(ChildWindowArgs(label));
+  window->SetTransparent(label.Transparent);
+  return std::make_unique<WindowPeer>(label, std::move(window), fonts);
+}
+
+PeerPtr MakePanelPeer(ui::Control& control, FontCache& fonts) {
+  auto window = std::make_unique<PanelWindow>(ChildWindowArgs(control));
+  PanelWindow* raw = window.get();
+  auto peer = std::make_unique<WindowPeer>(control, std::move(window), fonts);
+  if (auto* panel = dynamic_cast<ui::Panel*>(&control)) {
+    peer->onUpdate = [panel, raw](ui::Property what) {
+      if (what != ui::Property::Style) return false;
+      const ui::BevelKind bevel = panel->BevelOuter();
+      raw->SetBevel(bevel == ui::BevelKind::Raised    ? PanelWindow::Bevel::Raised
+                    : bevel == ui::BevelKind::Lowered ? PanelWindow::Bevel::Lowered
+                                                      : PanelWindow::Bevel::None);
+      return true;
+    };
+  }
+  return peer;
+}
+
+PeerPtr MakePeer(ui::Control& control, FontCache& fonts) {
+  if (auto* form = dynamic_cast<ui::Form*>(&control)) return std::make_unique<FormPeer>(*form, fonts);
+  if (auto* tool = dynamic_cast<ui::ToolButton*>(&control); tool != nullptr && tool->Separator) {
+    return MakeSeparatorPeer(control, fonts);
+  }
+  if (auto* button = dynamic_cast<ui::Button*>(&control)) return MakeButtonPeer(*button, fonts);
+  if (auto* box = dynamic_cast<ui::CheckBox*>(&control)) return MakeCheckBoxPeer(*box, fonts);
+  if (auto* edit = dynamic_cast<ui::Edit*>(&control)) return MakeEditPeer(*edit, fonts);
+  if (auto* combo = dynamic_cast<ui::ComboBox*>(&control)) return MakeComboBoxPeer(*combo, fonts);
+  if (auto* label = dynamic_cast<ui::Label*>(&control)) return MakeLabelPeer(*label, fonts);
+  return MakePanelPeer(control, fonts);
+}
+
+}  // namespace
+
+std::unique_ptr<ui::ControlPeer> MakeControlPeer(ui::Control& control, FontCache& fonts) {
+  PeerPtr peer = MakePeer(control, fonts);
+  peer->UpdateAll();
+  return peer;
+}
+
+}  // namespace win32
