@@ -204,6 +204,22 @@ std::uint64_t AnsiSortPrefix(std::string_view utf8, bool caseInsensitive) {
   return bytes == 0 ? 0 : prefix << (8 * (8 - bytes));
 }
 
+void AppendAnsiSortKey(std::string_view utf8, bool caseInsensitive, std::string& out) {
+  const std::uint16_t* table = nullptr;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    if (lead < 0x80) {
+      out += static_cast<char>(caseInsensitive ? Upper(lead) : lead);
+      ++i;
+      continue;
+    }
+    if (!table) table = Table();
+    const std::uint16_t code = NextCode(utf8, i, table, caseInsensitive);
+    if (code >= 0x100) out += static_cast<char>(code >> 8);
+    out += static_cast<char>(code & 0xFF);
+  }
+}
+
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

@@ -5,6 +5,7 @@
 // that ASCII letters compare as their upper-case forms. Texts stay in UTF-8; a
 // table from code point to GBK code, built once, gives each character's bytes.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace data {
@@ -15,6 +16,11 @@ int CompareAnsi(std::string_view a, std::string_view b, bool caseInsensitive = f
 // The first eight bytes of the code page 936 form (upper-cased when caseInsensitive),
 // big-endian, zero-padded: prefixes order like CompareAnsi where they differ.
 std::uint64_t AnsiSortPrefix(std::string_view utf8, bool caseInsensitive = false);
+
+// Appends the code page 936 bytes of a UTF-8 text (ASCII letters upper-cased when
+// caseInsensitive): byte strings that compare like CompareAnsi under memcmp, the
+// shorter first on a common prefix.
+void AppendAnsiSortKey(std::string_view utf8, bool caseInsensitive, std::string& out);
 
 // The GBK code of a code point: below 0x100 for a single byte, else lead * 256 +
 // trail; '?' for a character code page 936 lacks.

@@ -127,6 +127,7 @@ void Dataset::EmptyDataSet() {
 void Dataset::ResetStorage() {
   for (const auto& field : fields_) field->ClearRows();
   rowCount_ = 0;
+  loadCapacity_ = 0;
   std::vector<RowStatus>().swap(status_);
   std::vector<std::uint32_t>().swap(order_);
   std::vector<std::uint32_t>().swap(view_);
@@ -179,8 +180,11 @@ void Dataset::BeginLoad(std::size_t expectedRows, std::size_t expectedTextBytes)
   loading_ = true;
   std::size_t textFields = 0;
   for (const auto& field : fields_) textFields += field->IsText() ? 1 : 0;
-  for (const auto& field : fields_)
+  for (const auto& field : fields_) {
     field->ReserveRows(expectedRows, textFields ? expectedTextBytes / textFields : 0);
+    field->ResizeRows(expectedRows);
+  }
+  loadCapacity_ = expectedRows;
   status_.reserve(expectedRows);
   order_.reserve(expectedRows);
 }
@@ -188,8 +192,12 @@ void Dataset::BeginLoad(std::size_t expectedRows, std::size_t expectedTextBytes)
 std::uint32_t Dataset::AddRow() {
   if (!loading_) throw DatasetError("AddRow is only for bulk loading, between BeginLoad and EndLoad");
   if (rowCount_ == UINT32_MAX - 1) throw DatasetError("Too many rows");
+  // Columns grow in steps while loading and are trimmed by EndLoad.
+  if (rowCount_ == loadCapacity_) {
+    loadCapacity_ = std::max<std::size_t>(4096, loadCapacity_ + loadCapacity_ / 2);
+    for (const auto& field : fields_) field->ResizeRows(loadCapacity_);
+  }
   const std::uint32_t row = rowCount_++;
-  for (const auto& field : fields_) field->ResizeRows(rowCount_);
   status_.push_back(RowStatus::Unmodified);
   order_.push_back(row);
   return row;
@@ -198,6 +206,10 @@ std::uint32_t Dataset::AddRow() {
 void Dataset::EndLoad() {
   if (!loading_) throw DatasetError("EndLoad without BeginLoad");
   loading_ = false;
+  for (const auto& field : fields_) {
+    field->ResizeRows(rowCount_);
+    field->ShrinkToFit();
+  }
   Activate();
 }
 

@@ -250,6 +250,7 @@ class Dataset {
   bool bof_ = true;
   bool eof_ = true;
   bool loading_ = false;
+  std::size_t loadCapacity_ = 0;        // rows the columns hold while loading
 
   // Edit buffer: one value per field while in Edit or Insert state.
   std::vector<base::Variant> buffer_;

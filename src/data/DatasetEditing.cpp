@@ -87,7 +87,7 @@ void Dataset::Post() {
     const std::uint32_t row = rowCount_;
     if (row == UINT32_MAX - 1) throw DatasetError("Too many rows");
     ++rowCount_;
-    for (const auto& field : fields_) field->ResizeRows(rowCount_);
+    for (const auto& field : fields_) field->AppendRow();
     status_.push_back(RowStatus::Inserted);
     WriteBuffer(row);
     if (insertAppends_ || insertPosition_ >= RecordCount()) {

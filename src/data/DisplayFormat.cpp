@@ -250,7 +250,7 @@ std::string FormatFloat(std::string_view format, double value) {
   }
   if (value < 0) {
     if (sections.size() >= 2 && !sections[1].empty()) return ApplySection(sections[1], -value);
-    return "-" + ApplySection(sections[0], -value);
+    return std::string("-") + ApplySection(sections[0], -value);
   }
   return ApplySection(sections[0], value);
 }

@@ -131,6 +131,26 @@ void Field::ResizeRows(std::size_t rows) {
   }
 }
 
+void Field::AppendRow() {
+  nulls_.PushBack(true);
+  switch (type_) {
+    case FieldType::String:
+    case FieldType::WideString:
+    case FieldType::Memo: texts_.Append({}); break;
+    case FieldType::Integer: ints_.push_back(0); break;
+    case FieldType::Boolean: bools_.push_back(0); break;
+    default: doubles_.push_back(0); break;
+  }
+}
+
+void Field::ShrinkToFit() {
+  nulls_.ShrinkToFit();
+  texts_.ShrinkToFit();
+  ints_.shrink_to_fit();
+  doubles_.shrink_to_fit();
+  bools_.shrink_to_fit();
+}
+
 void Field::ReserveRows(std::size_t rows, std::size_t textBytes) {
   nulls_.Reserve(rows);
   switch (type_) {

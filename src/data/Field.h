@@ -109,7 +109,9 @@ class Field {
   std::string CutToWidth(std::string_view utf8) const;
 
   // Storage (used by Dataset).
+  void AppendRow();  // a new storage row holding null
   void ResizeRows(std::size_t rows);
+  void ShrinkToFit();
   void ReserveRows(std::size_t rows, std::size_t textBytes);
   void ClearRows();
   std::size_t MemoryBytes() const;

@@ -93,9 +93,9 @@ class Parser {
   std::string Describe() const {
     switch (token_) {
       case Token::End: return "the end of the filter";
-      case Token::Text: return "text " + QuoteFilterText(value_);
+      case Token::Text: return std::string("text ") + QuoteFilterText(value_);
       case Token::Name: return "'" + value_ + "'";
-      default: return "'" + std::string(text_.substr(tokenStart_, pos_ - tokenStart_)) + "'";
+      default: return std::string("'").append(text_.substr(tokenStart_, pos_ - tokenStart_)) + "'";
     }
   }
 
@@ -451,17 +451,17 @@ std::string FilterNode::ToText() const {
       }
       return text + ")";
     }
-    case K::Not: return "NOT " + children[0].ToText();
+    case K::Not: return std::string("NOT ") + children[0].ToText();
     case K::Equal:
     case K::NotEqual:
     case K::Less:
     case K::Greater:
     case K::LessEqual:
     case K::GreaterEqual:
-      return "(" + OperandToText(operands[0]) + ops[static_cast<int>(kind)] + OperandToText(operands[1]) + ")";
-    case K::Like: return "(" + OperandToText(operands[0]) + " LIKE " + OperandToText(operands[1]) + ")";
+      return std::string("(") + OperandToText(operands[0]) + ops[static_cast<int>(kind)] + OperandToText(operands[1]) + ")";
+    case K::Like: return std::string("(") + OperandToText(operands[0]) + " LIKE " + OperandToText(operands[1]) + ")";
     case K::In: {
-      std::string text = "(" + OperandToText(operands[0]) + " IN (";
+      std::string text = std::string("(") + OperandToText(operands[0]) + " IN (";
       for (std::size_t i = 1; i < operands.size(); ++i) {
         if (i > 1) text += ", ";
         text += OperandToText(operands[i]);
@@ -469,9 +469,9 @@ std::string FilterNode::ToText() const {
       return text + "))";
     }
     case K::Between:
-      return "(" + OperandToText(operands[0]) + " BETWEEN " + OperandToText(operands[1]) + " AND " +
+      return std::string("(") + OperandToText(operands[0]) + " BETWEEN " + OperandToText(operands[1]) + " AND " +
              OperandToText(operands[2]) + ")";
-    case K::IsNull: return "(" + OperandToText(operands[0]) + " IS NULL)";
+    case K::IsNull: return std::string("(") + OperandToText(operands[0]) + " IS NULL)";
   }
   return {};
 }

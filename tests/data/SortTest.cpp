@@ -109,7 +109,10 @@ void CheckAgainstStableSort(int keyCount) {
   for (int r = 0; r < rows; ++r) {
     const std::uint32_t row = ds.AddRow();
     // Long common prefixes make ties of the first eight bytes frequent.
-    if (random() % 10) ds.Fields(0).SetTextAt(row, "SUPPLIER-" + std::to_string(random() % 300) + (random() % 2 ? "中" : "a"));
+    static const char* const prefixes[] = {"SUPPLIER-", "供应商名称很长的前缀-", "", "A\0B"};
+    if (random() % 10)
+      ds.Fields(0).SetTextAt(row, std::string(prefixes[random() % 4]) + std::to_string(random() % 300) +
+                                      (random() % 2 ? "中" : "a"));
     if (random() % 10) ds.Fields(1).SetIntegerAt(row, static_cast<int>(random() % 50) - 25);
     ds.Fields(2).SetFloatAt(row, (static_cast<int>(random() % 2000) - 1000) / 8.0);
     ds.Fields(3).SetTextAt(row, std::string(1, static_cast<char>('A' + random() % 3)) + (random() % 2 ? "x" : "X"));
