@@ -2,8 +2,9 @@
 
 namespace refhost {
 
-std::string CsvWriter::Quote(std::string_view field) {
-  if (field.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(field);
+std::string CsvWriter::Quote(std::string_view field, bool always) {
+  if (!always && field.find_first_of(",\"\r\n") == std::string_view::npos)
+    return std::string(field);
   std::string quoted = "\"";
   for (char c : field) {
     if (c == '"') quoted += '"';
@@ -27,12 +28,19 @@ std::string CsvWriter::FieldText(const base::Variant& value) {
   return value.ToText();
 }
 
-void CsvWriter::WriteRow(const std::vector<std::string>& fields) {
-  for (std::size_t i = 0; i < fields.size(); ++i) {
+void CsvWriter::WriteQuotedRow(const std::vector<std::string>& quotedFields) {
+  for (std::size_t i = 0; i < quotedFields.size(); ++i) {
     if (i) out_ << ',';
-    out_ << Quote(fields[i]);
+    out_ << quotedFields[i];
   }
   out_ << "\r\n";
+}
+
+void CsvWriter::WriteRow(const std::vector<std::string>& fields) {
+  std::vector<std::string> quoted;
+  quoted.reserve(fields.size());
+  for (const std::string& field : fields) quoted.push_back(Quote(field));
+  WriteQuotedRow(quoted);
 }
 
 void CsvWriter::WriteRow(const std::vector<base::Variant>& values) {

@@ -18,11 +18,13 @@ class CsvWriter {
 
   // Writes one line of fields.
   void WriteRow(const std::vector<std::string>& fields);
+  // Writes one line of fields that are already quoted where they must be.
+  void WriteQuotedRow(const std::vector<std::string>& quotedFields);
   // Writes one line of values, each as FieldText gives it.
   void WriteRow(const std::vector<base::Variant>& values);
 
-  // The field as it appears in the file: quoted when it must be.
-  static std::string Quote(std::string_view field);
+  // The field as it appears in the file: quoted when it must be, or always.
+  static std::string Quote(std::string_view field, bool always = false);
   // The text of a value: empty for Null, "0x" and hex digits for bytes, else its text.
   static std::string FieldText(const base::Variant& value);
 

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 
+#include "data/packet/PacketCodec.h"
 #include "refhost/cli/CsvWriter.h"
+#include "refhost/cli/PacketCsv.h"
 #include "refhost/engine/Database.h"
 #include "refhost/engine/DbError.h"
 #include "refhost/generator/DataGenerator.h"
@@ -22,6 +26,8 @@ constexpr const char* kUsage =
     "  feehost init  (--db FILE | --conn CONNECTION) --scale N [--seed S] [--month YYYYMM]\n"
     "                [--day D] [--months M]\n"
     "  feehost query (--db FILE | --conn CONNECTION) \"SQL\"\n"
+    "  feehost packet decode FILE\n"
+    "  feehost packet encode CSVFILE [--out FILE]\n"
     "--db names an SQLite database file (created on first use); --conn is an ODBC\n"
     "connection string, e.g. \"DRIVER={PostgreSQL Unicode};Server=localhost;Port=5432;\n"
     "Database=fee;Uid=fee;Pwd=secret\".\n";
@@ -130,6 +136,36 @@ int Query(const CommandLine& line, std::ostream& out) {
   return 0;
 }
 
+std::vector<std::uint8_t> ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open " + path);
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// packet decode FILE: the packet as CSV; packet encode CSVFILE [--out FILE]: back.
+int PacketCommand(const std::vector<std::string>& arguments, std::ostream& out) {
+  const CommandLine line = Parse(arguments, 2, {"out"});
+  const std::string verb = arguments.size() > 1 ? arguments[1] : "";
+  if ((verb != "decode" && verb != "encode") || line.words.size() != 1)
+    throw UsageError("packet wants decode FILE or encode CSVFILE");
+  if (verb == "decode") {
+    if (line.Option("out")) throw UsageError("packet decode writes to standard output");
+    WritePacketCsv(data::DecodePacket(ReadFile(line.words[0])), out);
+    return 0;
+  }
+  std::ifstream csv(line.words[0], std::ios::binary);
+  if (!csv) throw std::runtime_error("cannot open " + line.words[0]);
+  const std::vector<std::uint8_t> bytes = data::EncodePacket(ReadPacketCsv(csv));
+  if (const auto target = line.Option("out")) {
+    std::ofstream file(*target, std::ios::binary);
+    if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+      throw std::runtime_error("cannot write " + *target);
+  } else {
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunFeeHost(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -144,6 +180,7 @@ int RunFeeHost(const std::vector<std::string>& arguments, std::ostream& out, std
       return Init(Parse(arguments, 1, {"db", "conn", "scale", "seed", "month", "day", "months"}),
                   out);
     if (command == "query") return Query(Parse(arguments, 1, {"db", "conn"}), out);
+    if (command == "packet") return PacketCommand(arguments, out);
     throw UsageError("unknown command \"" + command + "\"");
   } catch (const UsageError& error) {
     err << "feehost: " << error.what() << '\n' << kUsage;

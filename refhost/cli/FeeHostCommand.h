@@ -1,5 +1,6 @@
 #pragma once
-// The feehost command line: create and fill a database, run a query and print CSV.
+// The feehost command line: create and fill a database, run a query and print CSV,
+// turn a data packet into CSV and back.
 #include <ostream>
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace refhost::odbc {
+namespace refhost {
 
 namespace {
 
@@ -48,4 +48,4 @@ CivilTime ToCivil(base::DateTime value) {
   return civil;
 }
 
-}  // namespace refhost::odbc
+}  // namespace refhost

@@ -1,9 +1,9 @@
 #pragma once
 // Conversions between the automation date-time (days since 1899-12-30) and calendar
-// fields, for timestamps that cross the ODBC API. Internal to the engine.
+// fields, for timestamps that cross the ODBC API and dates written as text.
 #include "base/Variant.h"
 
-namespace refhost::odbc {
+namespace refhost {
 
 // Calendar date and time of day; seconds are whole.
 struct CivilTime {
@@ -15,4 +15,4 @@ base::DateTime ToDateTime(const CivilTime& civil);
 // The calendar fields of a date-time, rounded to the second.
 CivilTime ToCivil(base::DateTime value);
 
-}  // namespace refhost::odbc
+}  // namespace refhost

@@ -1,5 +1,6 @@
 #include "refhost/engine/OdbcParameters.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "refhost/engine/CivilTime.h"
@@ -52,38 +53,35 @@ void OdbcParameters::Bind(SQLHSTMT statement, TextMode mode,
                           const std::vector<ValueKind>* kinds) {
   if (kinds && kinds->size() != values.size())
     throw std::invalid_argument("parameter kinds and values differ in number");
-  buffers_.assign(values.size(), Buffer{});
+  if (buffers_.size() != values.size()) {
+    SQLFreeStmt(statement, SQL_RESET_PARAMS);
+    buffers_.assign(values.size(), Buffer{});
+  }
   for (std::size_t i = 0; i < values.size(); ++i) {
     const ValueKind* kind = kinds ? &(*kinds)[i] : nullptr;
     const base::Variant value = Coerce(values[i], kind);
     Buffer& buffer = buffers_[i];
     Binding binding{};
     SQLPOINTER data = nullptr;
-    SQLULEN columnSize = 0;
-    SQLSMALLINT digits = 0;
+    std::string variable;  // the bytes of a text or byte array
+    bool isVariable = false;
     switch (value.GetType()) {
       case base::Variant::Type::Empty:
       case base::Variant::Type::Null:
         binding = NullBinding(kind, mode);
-        buffer.indicator = SQL_NULL_DATA;
-        columnSize = 1;
-        data = &buffer.number;
+        isVariable = binding.cType == SQL_C_WCHAR || binding.cType == SQL_C_CHAR ||
+                     binding.cType == SQL_C_BINARY;
         break;
       case base::Variant::Type::Text:
         if (mode == TextMode::Wide) {
           const WideString wide = ToWide(value.ToText());
-          buffer.bytes.assign(reinterpret_cast<const char*>(wide.data()),
-                              wide.size() * sizeof(SQLWCHAR));
+          variable.assign(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(SQLWCHAR));
           binding = {SQL_C_WCHAR, SQL_WVARCHAR};
-          columnSize = wide.size();
         } else {
-          buffer.bytes = value.ToText();
+          variable = value.ToText();
           binding = {SQL_C_CHAR, SQL_VARCHAR};
-          columnSize = buffer.bytes.size();
         }
-        if (columnSize == 0) columnSize = 1;
-        buffer.indicator = static_cast<SQLLEN>(buffer.bytes.size());
-        data = buffer.bytes.data();
+        isVariable = true;
         break;
       case base::Variant::Type::Int:
       case base::Variant::Type::Bool:
@@ -105,32 +103,51 @@ void OdbcParameters::Bind(SQLHSTMT statement, TextMode mode,
         buffer.timestamp.hour = static_cast<SQLUSMALLINT>(civil.hour);
         buffer.timestamp.minute = static_cast<SQLUSMALLINT>(civil.minute);
         buffer.timestamp.second = static_cast<SQLUSMALLINT>(civil.second);
+        buffer.timestamp.fraction = 0;
         binding = {SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP};
-        columnSize = 19;
         data = &buffer.timestamp;
         break;
       }
       case base::Variant::Type::Bytes: {
         const auto& bytes = value.Bytes();
-        buffer.bytes.assign(bytes.begin(), bytes.end());
-        buffer.indicator = static_cast<SQLLEN>(bytes.size());
+        variable.assign(bytes.begin(), bytes.end());
         binding = {SQL_C_BINARY, SQL_VARBINARY};
-        columnSize = bytes.empty() ? 1 : bytes.size();
-        data = buffer.bytes.data();
+        isVariable = true;
         break;
       }
       default:
         throw std::invalid_argument("parameter " + std::to_string(i + 1) + " cannot be bound: " +
                                     value.TypeName());
     }
-    const SQLLEN bufferLength =
-        binding.cType == SQL_C_WCHAR || binding.cType == SQL_C_CHAR || binding.cType == SQL_C_BINARY
-            ? static_cast<SQLLEN>(buffer.bytes.size())
-            : 0;
+    const bool isNull = value.IsEmptyOrNull();
+    buffer.indicator = isNull ? SQL_NULL_DATA : static_cast<SQLLEN>(variable.size());
+    const bool sameBinding = buffer.cType == binding.cType && buffer.sqlType == binding.sqlType;
+    if (isVariable) {
+      const bool fits = variable.size() + 2 <= buffer.bytes.size();
+      if (sameBinding && fits) {
+        std::copy(variable.begin(), variable.end(), buffer.bytes.begin());
+        continue;
+      }
+      // Room to spare, so that the next, longer value rarely needs a new binding.
+      buffer.bytes.assign(std::max<std::size_t>(64, 2 * variable.size() + 2), '\0');
+      std::copy(variable.begin(), variable.end(), buffer.bytes.begin());
+      data = buffer.bytes.data();
+    } else if (sameBinding) {
+      continue;
+    } else if (isNull) {
+      data = &buffer.number;
+    }
+    const std::size_t unit = binding.cType == SQL_C_WCHAR ? sizeof(SQLWCHAR) : 1;
+    const SQLULEN columnSize = isVariable ? (buffer.bytes.size() - 2) / unit
+                               : binding.cType == SQL_C_TYPE_TIMESTAMP ? 19
+                                                                        : 0;
+    const SQLLEN bufferLength = isVariable ? static_cast<SQLLEN>(buffer.bytes.size()) : 0;
     Check(SQLBindParameter(statement, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT,
-                           binding.cType, binding.sqlType, columnSize, digits, data, bufferLength,
+                           binding.cType, binding.sqlType, columnSize, 0, data, bufferLength,
                            &buffer.indicator),
           SQL_HANDLE_STMT, statement, mode, "cannot bind a parameter");
+    buffer.cType = binding.cType;
+    buffer.sqlType = binding.sqlType;
   }
 }
 

@@ -116,6 +116,26 @@ TEST_F(DatabaseTest, PreparedStatementBindsEveryKindOfValue) {
   for (const auto& value : nulls.rows[0]) EXPECT_TRUE(value.IsNull());
 }
 
+// A statement run again keeps its bindings while the values fit; longer texts and
+// values of another type must still arrive whole.
+TEST_F(DatabaseTest, ReusedStatementTakesLongerValuesAndOtherTypes) {
+  Statement insert = Db().Prepare("INSERT INTO t (code, name, amount) VALUES (?, ?, ?)");
+  const std::string longName(300, 'x');
+  insert.Execute({"1", "短", 1});
+  insert.Execute({"2", longName, 2.5});
+  insert.Execute({"3", base::Null{}, base::Null{}});
+  insert.Execute({"4", "", 4});
+  const ResultSet rows = Db().Query("SELECT name, amount FROM t ORDER BY code");
+  ASSERT_EQ(rows.rows.size(), 4u);
+  EXPECT_EQ(rows.rows[0][0], base::Variant("短"));
+  EXPECT_EQ(rows.rows[1][0], base::Variant(longName));
+  EXPECT_EQ(rows.rows[1][1], base::Variant(2.5));
+  EXPECT_TRUE(rows.rows[2][0].IsNull());
+  EXPECT_TRUE(rows.rows[2][1].IsNull());
+  EXPECT_EQ(rows.rows[3][0], base::Variant(""));
+  EXPECT_EQ(rows.rows[3][1].ToDouble(), 4.0);
+}
+
 TEST_F(DatabaseTest, ParameterKindsConvertValues) {
   Statement insert = Db().Prepare("INSERT INTO t VALUES (?, ?, ?, ?)");
   insert.SetParameterKinds({ValueKind::Text, ValueKind::Text, ValueKind::Integer, ValueKind::Number});
