@@ -6,6 +6,13 @@
 
 namespace data {
 
+Packet::Packet(std::vector<PacketField> fields, std::vector<std::uint8_t> statuses,
+               std::vector<base::Variant> values)
+    : fields_(std::move(fields)), statuses_(std::move(statuses)), values_(std::move(values)) {
+  if (values_.size() != statuses_.size() * fields_.size())
+    throw std::invalid_argument("packet records need one value per field");
+}
+
 void Packet::AddField(PacketField field) {
   if (!statuses_.empty()) throw std::logic_error("cannot add a field to a packet with records");
   fields_.push_back(std::move(field));

@@ -31,6 +31,10 @@ class Packet {
   Packet() = default;
   // A packet with these fields and no records.
   explicit Packet(std::vector<PacketField> fields) : fields_(std::move(fields)) {}
+  // A packet of these records: one status per record and, record after record, one
+  // value per field (std::invalid_argument when the counts disagree).
+  Packet(std::vector<PacketField> fields, std::vector<std::uint8_t> statuses,
+         std::vector<base::Variant> values);
 
   // Field descriptors in packet order.
   const std::vector<PacketField>& Fields() const { return fields_; }

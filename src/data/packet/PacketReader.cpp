@@ -147,32 +147,39 @@ Variant FromUInt64(std::uint64_t v) {
 // Reads the records, one value per field whose two null bits are clear.
 class RecordReader {
  public:
-  RecordReader(Reader& in, Packet& packet, const std::vector<ValueLayout>& layouts)
-      : in_(in), packet_(packet), layouts_(layouts) {}
+  RecordReader(Reader& in, const std::vector<PacketField>& fields,
+               const std::vector<ValueLayout>& layouts)
+      : in_(in), fields_(fields), layouts_(layouts) {}
 
   void ReadAll(std::uint32_t rowCount) {
     const std::size_t fieldCount = layouts_.size();
     const std::size_t headBytes = 1 + (fieldCount + 3) / 4;
-    packet_.Reserve(rowCount);
+    statuses_.reserve(rowCount);
+    values_.reserve(std::size_t{rowCount} * fieldCount);
     for (row_ = 0; row_ < rowCount; ++row_) {
       field_ = fieldCount;  // no field named while the record's head is read
       const std::uint8_t* head = in_.Take(headBytes, [this] { return Where(); });
-      std::span<Variant> values = packet_.AddRow(head[0]);
+      statuses_.push_back(head[0]);
       const std::uint8_t* nullBits = head + 1;
       for (field_ = 0; field_ < fieldCount; ++field_) {
         const unsigned bits = (nullBits[field_ / 4] >> (2 * (field_ % 4))) & 3u;
         if (bits == 0)
-          values[field_] = ReadValue(layouts_[field_]);
+          values_.push_back(ReadValue(layouts_[field_]));
         else if (bits == format::kBlankNotChanged)
-          values[field_] = Variant();
+          values_.emplace_back();
+        else
+          values_.emplace_back(base::Null{});
       }
     }
   }
 
+  std::vector<std::uint8_t>& Statuses() { return statuses_; }
+  std::vector<Variant>& Values() { return values_; }
+
  private:
   std::string Where() const {
     std::string where = "record " + std::to_string(row_ + 1);
-    if (field_ < layouts_.size()) where += ", field " + Quoted(packet_.Fields()[field_].name);
+    if (field_ < layouts_.size()) where += ", field " + Quoted(fields_[field_].name);
     return where;
   }
   [[noreturn]] void Fail(const std::string& fault, std::size_t at) const {
@@ -257,8 +264,10 @@ class RecordReader {
   }
 
   Reader& in_;
-  Packet& packet_;
+  const std::vector<PacketField>& fields_;
   const std::vector<ValueLayout>& layouts_;
+  std::vector<std::uint8_t> statuses_;
+  std::vector<Variant> values_;
   std::size_t row_ = 0;
   std::size_t field_ = 0;
 };
@@ -306,8 +315,7 @@ Packet DecodePacket(std::span<const std::uint8_t> bytes) {
     fields.push_back(ReadField(in, i));
     layouts.push_back(LayoutOf(fields.back(), at));
   }
-  Packet packet(std::move(fields));
-  packet.Properties() = ReadProperties(in, "the packet");
+  std::vector<PacketProperty> properties = ReadProperties(in, "the packet");
 
   if ((flags & format::kHasRecordOffset) && recordOffset != in.Offset())
     throw PacketError("the header puts the first record at offset " + std::to_string(recordOffset) +
@@ -318,9 +326,12 @@ Packet DecodePacket(std::span<const std::uint8_t> bytes) {
     throw PacketError("the header announces " + std::to_string(rowCount) + " records but only " +
                           std::to_string(in.Left()) + " bytes follow the field descriptors",
                       14);
-  RecordReader(in, packet, layouts).ReadAll(rowCount);
+  RecordReader records(in, fields, layouts);
+  records.ReadAll(rowCount);
   if (in.Left() != 0)
     throw PacketError(std::to_string(in.Left()) + " byte(s) after the last record", in.Offset());
+  Packet packet(std::move(fields), std::move(records.Statuses()), std::move(records.Values()));
+  packet.Properties() = std::move(properties);
   return packet;
 }
 

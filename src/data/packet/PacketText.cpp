@@ -6,14 +6,10 @@
 #include "data/packet/LittleEndian.h"
 
 namespace data::packet_text {
-namespace {
-
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
-
-}  // namespace
 
 std::string FromAnsi(const std::uint8_t* bytes, std::size_t count) {
   while (count > 0 && bytes[count - 1] == 0) --count;

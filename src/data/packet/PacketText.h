@@ -9,6 +9,8 @@
 
 namespace data::packet_text {
 
+// True when every byte is ASCII, which code page 936 and UTF-8 spell alike.
+bool IsAscii(std::string_view text);
 // Stored ANSI bytes as UTF-8, trailing NULs dropped.
 std::string FromAnsi(const std::uint8_t* bytes, std::size_t count);
 // Stored UTF-16LE bytes (count even) as UTF-8, trailing NULs dropped.

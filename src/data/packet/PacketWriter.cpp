@@ -193,6 +193,7 @@ class RecordWriter {
         return out_.Put(Checked(packet_values::TimestampFromDate(Days(value))));
       case Kind::AnsiText: {
         const std::string text = value.ToText();
+        if (packet_text::IsAscii(text)) return PutSized(layout, text.data(), text.size());
         const auto ansi = packet_text::ToAnsi(text);
         if (!ansi) Fail("text '" + text + "' has characters that code page 936 cannot hold");
         return PutSized(layout, ansi->data(), ansi->size());
@@ -270,7 +271,7 @@ std::vector<std::uint8_t> EncodePacket(const Packet& packet) {
   std::size_t fixedBytes = 0;
   for (const PacketField& field : fields) {
     layouts.push_back(LayoutOf(field));
-    fixedBytes += layouts.back().prefix == 0 ? layouts.back().size : layouts.back().prefix + 8;
+    fixedBytes += layouts.back().prefix == 0 ? layouts.back().size : layouts.back().prefix + 16u;
     // Type codes beyond BYTES need the second version of the format.
     if (static_cast<int>(field.Type()) > static_cast<int>(PacketType::Bytes)) major = 2;
   }
