@@ -24,6 +24,17 @@ std::string CandidateTail(const std::string& unit, const std::string& logConditi
          " Select 1 From tbTdautoLog " + " Where (f_hsdwh='" + unit + logCondition + period + "')";
 }
 
+// The rebate points and rebate quotas parts differ only in their source, inner select,
+// grouping and the text after the derived table.
+std::string RebatePart(const std::string& pay, const std::string& source, const std::string& select,
+                       const std::string& grouping, const std::string& derived,
+                       const std::string& tail) {
+  return " Select DJ.f_Djlx,DJ.f_Tdbm,TD.f_Tdmc,DJ.f_Gysbm,Cs.f_Csmc f_Gysmc,Cs.f_Dh,Cs.f_Lxr," +
+         std::string(" '") + pay + "' f_Zffs,f_Bz,f_ssje " + "From ( " + select + "From " +
+         " ( " + source + " ) A," + " ( Select Distinct f_Lxbm,f_Tdbm,f_bz " +
+         "  From tbTdxmdz  where f_sfsc='1') B " + grouping + derived + tail;
+}
+
 std::string CandidateSearch(const std::string& unit, const std::string& month, const std::string& pay,
                             const std::string& htlx) {
   const std::vector<std::string> months{month};
@@ -47,15 +58,11 @@ std::string CandidateSearch(const std::string& unit, const std::string& month, c
           "from tbbmda where f_hsdwh='" +
           unit + "') " + "group by f_fdlx,f_Gysbm",
       months);
-  const std::string points =
-      " Select DJ.f_Djlx,DJ.f_Tdbm,TD.f_Tdmc,DJ.f_Gysbm,Cs.f_Csmc f_Gysmc,Cs.f_Dh,Cs.f_Lxr," +
-      std::string(" '") + pay + "' f_Zffs,f_Bz,f_ssje " + "From ( " +
-      "Select Distinct A.f_Djlx,A.f_Gysbm,B.f_Tdbm,B.f_bz,sum(f_ssje) f_ssje " + "From " + " ( " +
-      pointSource + " ) A," + " ( Select Distinct f_Lxbm,f_Tdbm,f_bz " +
-      "  From tbTdxmdz  where f_sfsc='1') B " +
-      "  Where A.f_Lxbm = B.f_Lxbm group by A.f_Djlx,A.f_Gysbm,B.f_Tdbm,B.f_bz" + ") Dj " +
+  const std::string points = RebatePart(
+      pay, pointSource, "Select Distinct A.f_Djlx,A.f_Gysbm,B.f_Tdbm,B.f_bz,sum(f_ssje) f_ssje ",
+      "  Where A.f_Lxbm = B.f_Lxbm group by A.f_Djlx,A.f_Gysbm,B.f_Tdbm,B.f_bz", ") Dj ",
       CandidateTail(unit, "') and f_Gysbm = DJ.f_Gysbm and (f_Fylx = '1' or f_Fylx=dj.f_djlx)",
-                    " And Left(f_Qsrq,6) = '" + month);
+                    " And Left(f_Qsrq,6) = '" + month));
   std::string quotaSource;
   for (int n = 1; n <= 6; ++n) {
     const std::string digit = std::to_string(n);
@@ -64,15 +71,11 @@ std::string CandidateSearch(const std::string& unit, const std::string& month, c
                    ",sum(f_fdde" + digit + ") f_ssje " + "From tbGysht_zb where f_htlx='" + htlx +
                    "' and f_htzt='1' and f_fdde" + digit + "<> 0 " + "group by f_gysbm ";
   }
-  const std::string quotas =
-      " Select DJ.f_Djlx,DJ.f_Tdbm,TD.f_Tdmc,DJ.f_Gysbm,Cs.f_Csmc f_Gysmc,Cs.f_Dh,Cs.f_Lxr," +
-      std::string(" '") + pay + "' f_Zffs,f_Bz,f_ssje " + "From ( " +
-      "Select Distinct A.f_Djlx,A.f_Gysbm,B.f_Tdbm,sum(f_ssje) f_ssje,b.f_bz " + "From " + " ( " +
-      quotaSource + " ) A," + " ( Select Distinct f_Lxbm,f_Tdbm,f_bz " +
-      "  From tbTdxmdz  where f_sfsc='1') B " +
-      "  Where A.f_Lxbm = B.f_Lxbm group by A.f_Djlx,A.f_Gysbm,B.f_Tdbm,b.f_bz" + ") Dj  " +
+  const std::string quotas = RebatePart(
+      pay, quotaSource, "Select Distinct A.f_Djlx,A.f_Gysbm,B.f_Tdbm,sum(f_ssje) f_ssje,b.f_bz ",
+      "  Where A.f_Lxbm = B.f_Lxbm group by A.f_Djlx,A.f_Gysbm,B.f_Tdbm,b.f_bz", ") Dj  ",
       CandidateTail(unit, "') and f_Gysbm = DJ.f_Gysbm and (f_Fylx = '2' or f_Fylx=dj.f_djlx) ",
-                    " And Left(f_Qsrq,4) = '" + month.substr(0, 4));
+                    " And Left(f_Qsrq,4) = '" + month.substr(0, 4)));
   return prices + " union all " + points + " union all " + quotas;
 }
 
