@@ -1,20 +1,10 @@
 #include "db/IniParser.h"
 
-#include <cctype>
-
 #include "base/Text.h"
+#include "data/Collation.h"
 
 namespace db {
 namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 std::string Unquote(std::string value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -52,12 +42,13 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
       if (inSection) return std::nullopt;
       const std::size_t close = line.find(']');
       const std::size_t length = close == std::string::npos ? std::string::npos : close - 1;
-      inSection = SameName(base::Trim(std::string_view(line).substr(1, length)), wantedSection);
+      inSection = data::EqualsIgnoreCase(base::Trim(std::string_view(line).substr(1, length)),
+                                         wantedSection);
       continue;
     }
     const std::size_t equals = line.find('=');
     if (!inSection || equals == std::string::npos) continue;
-    if (SameName(base::Trim(line.substr(0, equals)), wantedKey))
+    if (data::EqualsIgnoreCase(base::Trim(line.substr(0, equals)), wantedKey))
       return Unquote(base::Trim(line.substr(equals + 1)));
   }
   return std::nullopt;

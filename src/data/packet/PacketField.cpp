@@ -1,7 +1,7 @@
 #include "data/packet/PacketField.h"
 
 #include "base/Text.h"
-#include "data/packet/AsciiCase.h"
+#include "data/Collation.h"
 #include "data/packet/PacketError.h"
 
 namespace data {

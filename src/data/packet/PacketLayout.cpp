@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/packet/AsciiCase.h"
+#include "data/Collation.h"
 
 namespace data {
 namespace {
