@@ -8,7 +8,12 @@
 //   metadata, more records than bytes, bytes after the last record) raises PacketError
 //   naming the fault and its offset. It never reads outside the given bytes.
 // - BCD, ADT, array, nested-table, reference and SQL-timestamp fields, XML packets and
-//   data-only continuation packets are refused with a PacketError.
+//   data-only continuation packets are refused with a PacketError. (The published
+//   descriptions disagree on how many bytes a BCD value takes; guessing would misread
+//   every later value, so such packets are refused rather than read wrongly.)
+// - A time stamp before 0001-01-01 names no date and is refused both ways.
+// - A field with both null bits set reads as Null; a BLOB marked as not fetched reads
+//   as Null (no bytes follow it).
 // - Texts longer than their field's WIDTH are read as they are (nothing is lost); the
 //   writer refuses values wider than WIDTH or than the length prefix can express, and
 //   texts with characters that code page 936 lacks, instead of cutting or mangling them.
