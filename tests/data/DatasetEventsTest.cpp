@@ -121,9 +121,9 @@ TEST(Events, ObserversHearWhatChanged) {
 }
 
 TEST(Events, DisableControlsTellsObserversOnceAtTheEnd) {
+  Recorder recorder;  // outlives the dataset, which tells it when it goes
   Dataset ds;
   Define(ds);
-  Recorder recorder;
   ds.AddObserver(&recorder);
   ds.CreateDataSet();
   recorder.Take();
