@@ -176,34 +176,6 @@ int CompareAnsi(std::string_view a, std::string_view b, bool caseInsensitive) {
   return 0;
 }
 
-std::uint64_t AnsiSortPrefix(std::string_view utf8, bool caseInsensitive) {
-  std::uint64_t prefix = 0;
-  int bytes = 0;
-  const std::uint16_t* table = nullptr;
-  const auto push = [&](unsigned byte) {
-    prefix = prefix << 8 | byte;
-    ++bytes;
-  };
-  std::size_t i = 0;
-  while (i < utf8.size() && bytes < 8) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {
-      push(caseInsensitive ? Upper(lead) : lead);
-      ++i;
-      continue;
-    }
-    if (!table) table = Table();
-    const std::uint16_t code = NextCode(utf8, i, table, caseInsensitive);
-    if (code >= 0x100) {
-      push(code >> 8);
-      if (bytes < 8) push(code & 0xFF);
-    } else {
-      push(code);
-    }
-  }
-  return bytes == 0 ? 0 : prefix << (8 * (8 - bytes));
-}
-
 void AppendAnsiSortKey(std::string_view utf8, bool caseInsensitive, std::string& out) {
   const std::uint16_t* table = nullptr;
   for (std::size_t i = 0; i < utf8.size();) {

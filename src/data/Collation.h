@@ -13,10 +13,6 @@ namespace data {
 // <0, 0 or >0 as a is before, equal to or after b in code page 936 byte order.
 int CompareAnsi(std::string_view a, std::string_view b, bool caseInsensitive = false);
 
-// The first eight bytes of the code page 936 form (upper-cased when caseInsensitive),
-// big-endian, zero-padded: prefixes order like CompareAnsi where they differ.
-std::uint64_t AnsiSortPrefix(std::string_view utf8, bool caseInsensitive = false);
-
 // Appends the code page 936 bytes of a UTF-8 text (ASCII letters upper-cased when
 // caseInsensitive): byte strings that compare like CompareAnsi under memcmp, the
 // shorter first on a common prefix.

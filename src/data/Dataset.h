@@ -139,7 +139,7 @@ class Dataset {
   void SetFilter(std::string text);
   bool Filtered() const { return filtered_; }
   // Switches filtering; switching on parses the text (FilterError leaves it off).
-  // A new filter moves to the first record.
+  // Switching on or off, like a new filter text, moves to the first record.
   void SetFiltered(bool filtered);
   const FilterOptions& GetFilterOptions() const { return filterOptions_; }
   void SetFilterOptions(FilterOptions options);
@@ -186,10 +186,11 @@ class Dataset {
   std::size_t MemoryBytes() const;  // storage of rows and view, for benchmarks
 
   // ---- Bulk loading -----------------------------------------------------------
-  // Replaces the rows without events: BeginLoad clears (and closes an open edit),
-  // AddRow gives a new storage row with every field null, the Field::Set...At
-  // writers fill it, EndLoad opens, builds the view, goes to the first record and
-  // tells observers once. Loaded rows are Unmodified.
+  // Replaces the rows: BeginLoad closes an open dataset (as a new data packet does)
+  // and clears it, AddRow gives a new storage row with every field null, the
+  // Field::Set...At writers fill it without events, EndLoad opens, builds the view
+  // and goes to the first record (observers hear ActiveChanged, AfterOpen and
+  // AfterScroll fire). Loaded rows are Unmodified.
   void BeginLoad(std::size_t expectedRows = 0, std::size_t expectedTextBytes = 0);
   std::uint32_t AddRow();
   void EndLoad();

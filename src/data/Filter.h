@@ -17,6 +17,10 @@
 //              | TRUE | FALSE | NULL | #date#
 //
 // Keywords are case-insensitive. A field alone must be Boolean (it means field <> False).
+// Both dialects give AND precedence over OR (ADO documents equal precedence and
+// refuses some mixtures; the screens' filters read the same either way). A null
+// text compares as "" (the platform keeps blank texts as null); a null number, date
+// or Boolean fails every comparison and is found by IS NULL.
 #include <cstddef>
 #include <cstdint>
 #include <memory>

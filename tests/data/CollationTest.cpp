@@ -4,7 +4,6 @@
 
 namespace {
 
-using data::AnsiSortPrefix;
 using data::CompareAnsi;
 
 TEST(Collation, CodePage936Codes) {
@@ -26,21 +25,21 @@ TEST(Collation, ComparesByAnsiBytes) {
   EXPECT_GT(CompareAnsi("ab中", "ab张"), 0);  // D6D0 after D5C5
 }
 
-TEST(Collation, PrefixesOrderLikeTheComparison) {
+TEST(Collation, SortKeysOrderLikeTheComparison) {
   const char* texts[] = {"", "a", "A", "ab", "abcdefgh", "abcdefghi", "中", "中国", "张三丰", "Z", "供应商0001",
-                         "供应商0002", "\x7f"};
+                         "供应商0002", "\x7f", "_"};
+  const auto sign = [](int value) { return (value > 0) - (value < 0); };
   for (const char* a : texts)
     for (const char* b : texts)
       for (const bool ci : {false, true}) {
-        const std::uint64_t pa = AnsiSortPrefix(a, ci);
-        const std::uint64_t pb = AnsiSortPrefix(b, ci);
-        if (pa < pb) {
-          EXPECT_LT(CompareAnsi(a, b, ci), 0) << a << " " << b;
-        }
-        if (pa > pb) {
-          EXPECT_GT(CompareAnsi(a, b, ci), 0) << a << " " << b;
-        }
+        std::string ka, kb;
+        data::AppendAnsiSortKey(a, ci, ka);
+        data::AppendAnsiSortKey(b, ci, kb);
+        EXPECT_EQ(sign(ka.compare(kb)), sign(CompareAnsi(a, b, ci))) << a << " " << b << " " << ci;
       }
+  std::string key;
+  data::AppendAnsiSortKey("a中", true, key);
+  EXPECT_EQ(key, "A\xD6\xD0");
 }
 
 TEST(Collation, EqualsIgnoreCase) {
