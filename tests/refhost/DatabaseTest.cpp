@@ -84,7 +84,13 @@ TEST_F(DatabaseTest, RefusedStatementCarriesTheDatabasesMessage) {
 }
 
 TEST_F(DatabaseTest, FailedConnectionCarriesTheDriversMessage) {
-  EXPECT_THROW(Database::Connect("DRIVER={No Such Driver};Database=x"), DbError);
+  try {
+    Database::Connect("DRIVER={No Such Driver};Database=x");
+    FAIL() << "connected to a driver that does not exist";
+  } catch (const DbError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("cannot connect to the database"));
+    EXPECT_THAT(error.what(), HasSubstr("No Such Driver"));
+  }
   EXPECT_THROW(Database::OpenSqliteFile(dir_.File("a;b.db")), std::invalid_argument);
   EXPECT_THROW(Database::OpenSqliteFile(""), std::invalid_argument);
 }
