@@ -119,6 +119,8 @@ class Dataset {
   // Ends one suspension; the last one tells each observer once what happened.
   void EnableControls();
   bool ControlsDisabled() const { return disableCount_ > 0; }
+  // Observers (data sources, mostly) are not owned: one removes itself before it
+  // goes; those left when the dataset goes are told DataSetDestroying.
   void AddObserver(DataObserver* observer);
   void RemoveObserver(DataObserver* observer);
 
