@@ -65,6 +65,9 @@ class Backend {
   virtual void ProcessMessages() = 0;
   // Width and height of a text in the given font.
   virtual Size TextExtent(const Font& font, const std::string& text) = 0;
+  // The screen's size, which dialogs centre on and wrap their texts to; a backend
+  // that knows the real screen says so.
+  virtual Size ScreenSize() { return {1024, 768}; }
 };
 
 // The backend every control uses; set once by the platform layer or a test.

@@ -2,6 +2,7 @@
 // ui::CheckBox: a captioned tick box ("TCheckBox", "TFlatCheckBox").
 #include <functional>
 
+#include "ui/ColorSet.h"
 #include "ui/Control.h"
 
 namespace ui {
@@ -20,6 +21,13 @@ class CheckBox : public Control {
   void Toggle();
 
   std::function<void(CheckBox&)> OnClick;
+
+  // The flat pack's colours, by its index: 0 ColorFocused, 1 ColorDown, 2 ColorCheck,
+  // 3 ColorBorder.
+  ColorSet FlatColors{{clWhite, clWhite, clBlack, Rgb(160, 150, 131)},
+                      [this] { Changed(Property::Style); }};
+  Color ColorBorder() const { return FlatColors[3]; }
+  void SetColorBorder(Color color) { FlatColors.Set(3, color); }
 
  private:
   bool checked_ = false;

@@ -12,6 +12,7 @@ class Label : public Control {
   }
 
   bool Transparent = true;
+  bool WordWrap = false;  // breaks the caption into lines within the label's width
 };
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 // ui::Panel: a container with an optional bevel and caption ("TPanel"; the flat
 // pack's "TFlatPanel" uses the same model).
+#include "ui/ColorSet.h"
 #include "ui/Control.h"
 
 namespace ui {
@@ -17,6 +18,13 @@ class Panel : public Control {
     bevelOuter_ = bevel;
     Changed(Property::Style);
   }
+
+  // The flat pack's colours, by its index: 0 ColorHighLight, 1 ColorShadow.
+  ColorSet FlatColors{{clWhite, clBlack}, [this] { Changed(Property::Style); }};
+  Color ColorHighLight() const { return FlatColors[0]; }
+  void SetColorHighLight(Color color) { FlatColors.Set(0, color); }
+  Color ColorShadow() const { return FlatColors[1]; }
+  void SetColorShadow(Color color) { FlatColors.Set(1, color); }
 
  private:
   BevelKind bevelOuter_ = BevelKind::Raised;

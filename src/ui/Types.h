@@ -18,6 +18,8 @@ constexpr bool IsSystemColor(Color c) { return (c & 0xFF000000u) == 0xFF000000u;
 constexpr Color clBlack = Rgb(0, 0, 0);
 constexpr Color clWhite = Rgb(255, 255, 255);
 constexpr Color clRed = Rgb(255, 0, 0);
+constexpr Color clGreen = Rgb(0, 128, 0);
+constexpr Color clYellow = Rgb(255, 255, 0);
 constexpr Color clNavy = Rgb(0, 0, 128);
 constexpr Color clBlue = Rgb(0, 0, 255);
 constexpr Color clGray = Rgb(128, 128, 128);
@@ -73,6 +75,9 @@ constexpr ModalResult mrRetry = 4;
 constexpr ModalResult mrIgnore = 5;
 constexpr ModalResult mrYes = 6;
 constexpr ModalResult mrNo = 7;
+constexpr ModalResult mrAll = 8;
+constexpr ModalResult mrNoToAll = 9;
+constexpr ModalResult mrYesToAll = 10;
 
 // Message box buttons, icons and answers (the Windows values).
 constexpr unsigned MB_OK = 0x0;
