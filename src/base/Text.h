@@ -13,6 +13,12 @@ std::u16string Utf8ToUtf16(std::string_view utf8);
 // UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
+// The code point of the UTF-8 character at text[i], advancing i past it; a malformed
+// sequence (or a surrogate, an overlong form) gives U+FFFD. Needs i < text.size().
+char32_t NextCodePoint(std::string_view text, std::size_t& i);
+// Appends a code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // UTF-8 to code page 936; characters the code page lacks become '?'.
 std::string Utf8ToAnsi(std::string_view utf8);
 // Code page 936 to UTF-8; a malformed byte becomes U+FFFD.

@@ -11,50 +11,6 @@ namespace {
 
 constexpr std::uint16_t kUnknown = '?';
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-// The code point at text[i], advancing i; a malformed sequence is one unknown char.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  int extra = 0;
-  char32_t cp = 0;
-  if (lead < 0x80) {
-    ++i;
-    return lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    extra = 1, cp = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2, cp = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3, cp = lead & 0x07;
-  } else {
-    ++i;
-    return 0xFFFD;
-  }
-  std::size_t k = i + 1;
-  for (int n = 0; n < extra; ++n, ++k) {
-    if (k >= text.size() || (byte(k) & 0xC0) != 0x80) {
-      i = k;
-      return 0xFFFD;
-    }
-    cp = (cp << 6) | (byte(k) & 0x3F);
-  }
-  i = k;
-  return cp;
-}
-
 // Reads the GBK code of one character at out[i], advancing i; false when the
 // bytes are not one or two bytes of a character.
 bool ReadAnsiCode(const std::string& out, std::size_t& i, std::uint16_t& code) {
@@ -100,7 +56,7 @@ std::vector<std::uint16_t> BuildTable() {
     for (std::size_t k = 0; k < codes.size(); ++k) {
       if (lines[k].empty()) continue;
       std::size_t i = 0;
-      const char32_t cp = NextCodePoint(lines[k], i);
+      const char32_t cp = base::NextCodePoint(lines[k], i);
       // One character, and a real one: rejected codes come back as U+FFFD or '?'.
       if (i == lines[k].size() && cp >= 0x80 && cp < 0x10000 && cp != 0xFFFD && table[cp] == kUnknown)
         table[cp] = codes[k];
@@ -110,7 +66,7 @@ std::vector<std::uint16_t> BuildTable() {
   for (char32_t cp = 0x80; cp < 0x10000; ++cp) {
     if (cp >= 0xD800 && cp <= 0xDFFF) continue;
     std::string one;
-    AppendUtf8(one, cp);
+    base::AppendUtf8(one, cp);
     const std::string converted = base::Utf8ToAnsi(one);
     std::size_t k = 0;
     std::uint16_t code = kUnknown;
@@ -133,7 +89,7 @@ std::uint16_t NextCode(std::string_view text, std::size_t& i, const std::uint16_
     ++i;
     return caseInsensitive ? Upper(lead) : lead;
   }
-  const char32_t cp = NextCodePoint(text, i);
+  const char32_t cp = base::NextCodePoint(text, i);
   return cp < 0x10000 ? table[cp] : kUnknown;
 }
 

@@ -1,5 +1,6 @@
 #include "data/DisplayFormat.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -343,6 +344,15 @@ bool ValidDate(long long y, long long m, long long d) {
 }
 
 }  // namespace
+
+bool ParseNumberText(std::string_view text, double& value) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
+}
 
 bool ParseDateTimeText(std::string_view text, double& days) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);

@@ -19,6 +19,10 @@ std::string FormatDateTime(std::string_view format, double days);
 // no trailing zeros ("0.3", "12", "1.5E20").
 std::string FloatToText(double value);
 
+// Reads a number written in decimal ("12", "-1.5", "1e3"), blanks around it
+// allowed; false for anything else, infinities included.
+bool ParseNumberText(std::string_view text, double& value);
+
 // Reads a date or date-time: "yyyy-mm-dd", "yyyy/mm/dd", "yyyymmdd" or "m/d/yyyy",
 // each optionally followed by " hh:nn[:ss]". False when the text is none of these
 // or names no real date.

@@ -1,10 +1,10 @@
 #include "data/Field.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 #include "base/Text.h"
+#include "data/Collation.h"
 #include "data/Dataset.h"
 #include "data/DisplayFormat.h"
 
@@ -41,22 +41,9 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-bool ParseNumber(std::string_view text, double& value) {
-  text = TrimBlanks(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return false;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
-}
-
 bool ParseBoolean(std::string_view text, bool& value) {
   text = TrimBlanks(text);
-  const auto is = [&](std::string_view word) {
-    if (text.size() != word.size()) return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-      if ((text[i] | 0x20) != word[i]) return false;
-    return true;
-  };
+  const auto is = [&](std::string_view word) { return EqualsIgnoreCase(text, word); };
   if (is("true") || is("t") || is("yes") || is("1") || is("-1")) return value = true, true;
   if (is("false") || is("f") || is("no") || is("0")) return value = false, true;
   return false;
@@ -198,7 +185,7 @@ double Field::FloatAt(std::uint32_t row) const {
     case FieldType::DateTime: return doubles_[row];
     default: {
       double value = 0;
-      return ParseNumber(texts_.Get(row), value) ? value : 0;
+      return ParseNumberText(texts_.Get(row), value) ? value : 0;
     }
   }
 }
@@ -370,7 +357,7 @@ base::Variant Field::Coerce(const base::Variant& value) const {
         const std::string& text = value.ToText();
         if (TrimBlanks(text).empty()) return base::Null{};
         double number = 0;
-        if (!ParseNumber(text, number) || number != std::floor(number) ||
+        if (!ParseNumberText(text, number) || number != std::floor(number) ||
             number < std::numeric_limits<std::int32_t>::min() ||
             number > std::numeric_limits<std::int32_t>::max())
           FailValue(text, "integer");
@@ -381,7 +368,7 @@ base::Variant Field::Coerce(const base::Variant& value) const {
         const std::string& text = value.ToText();
         if (TrimBlanks(text).empty()) return base::Null{};
         double number = 0;
-        if (!ParseNumber(text, number)) FailValue(text, "floating point");
+        if (!ParseNumberText(text, number)) FailValue(text, "floating point");
         return number;
       }
       case FieldType::Boolean: {
@@ -449,7 +436,7 @@ std::int32_t Field::AsInteger() const {
     const std::string text = value.ToText();
     if (TrimBlanks(text).empty()) return 0;
     double number = 0;
-    if (!ParseNumber(text, number) || number != std::floor(number) ||
+    if (!ParseNumberText(text, number) || number != std::floor(number) ||
         number < std::numeric_limits<std::int32_t>::min() ||
         number > std::numeric_limits<std::int32_t>::max())
       FailValue(text, "integer");
@@ -469,7 +456,7 @@ double Field::AsFloat() const {
     double number = 0;
     const std::string text = value.ToText();
     if (TrimBlanks(text).empty()) return 0;
-    if (!ParseNumber(text, number)) FailValue(text, "floating point");
+    if (!ParseNumberText(text, number)) FailValue(text, "floating point");
     return number;
   }
   return value.ToDouble();

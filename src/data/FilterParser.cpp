@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "data/Collation.h"
 #include "data/DisplayFormat.h"
 #include "data/Filter.h"
 
@@ -38,15 +39,6 @@ bool IsNameStart(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' &
 bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '.'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool SameWord(std::string_view text, std::string_view upper) {
-  if (text.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
-    if (c != upper[i]) return false;
-  }
-  return true;
-}
-
 struct Keyword {
   std::string_view word;
   Token token;
@@ -59,7 +51,7 @@ constexpr Keyword kKeywords[] = {
 
 bool IsKeyword(std::string_view word) {
   for (const Keyword& keyword : kKeywords)
-    if (SameWord(word, keyword.word)) return true;
+    if (EqualsIgnoreCase(word, keyword.word)) return true;
   return false;
 }
 
@@ -178,7 +170,7 @@ class Parser {
       pos_ = end;
       token_ = Token::Name;
       for (const Keyword& keyword : kKeywords)
-        if (SameWord(value_, keyword.word)) token_ = keyword.token;
+        if (EqualsIgnoreCase(value_, keyword.word)) token_ = keyword.token;
       return;
     }
     std::string shown(1, c);

@@ -2,7 +2,6 @@
 // node is specialised when bound (text or number column, constant operand), so a
 // record costs a few direct column reads. Long runs of field <> 'x' (AND) or
 // field = 'x' (OR) on one field, and IN lists, become one hash-set lookup.
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <unordered_set>
@@ -358,15 +357,6 @@ class LikeNode final : public Node {
 
 // ---- Binding ------------------------------------------------------------------------
 
-bool ParseNumber(std::string_view text, double& value) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return false;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
-}
-
 class Binder {
  public:
   Binder(const Dataset& dataset, FilterDialect dialect, const FilterOptions& options)
@@ -435,8 +425,8 @@ class Binder {
     } else if (type == FieldType::Boolean) {
       if (EqualsIgnoreCase(value.text, "True")) return 1;
       if (EqualsIgnoreCase(value.text, "False")) return 0;
-      if (ParseNumber(value.text, number)) return number != 0 ? 1 : 0;
-    } else if (ParseNumber(value.text, number)) {
+      if (ParseNumberText(value.text, number)) return number != 0 ? 1 : 0;
+    } else if (ParseNumberText(value.text, number)) {
       return number;
     }
     throw FilterError("'" + value.text + "' is not a valid " + FieldTypeName(type) + " value for field '" +
@@ -476,7 +466,7 @@ class Binder {
     const auto numeric = [](const FilterOperand& o, double& value) {
       if (o.kind == K::Number || o.kind == K::Date) return value = o.number, true;
       if (o.kind == K::Boolean) return value = o.boolean ? 1 : 0, true;
-      return ParseNumber(o.text, value);
+      return ParseNumberText(o.text, value);
     };
     double a = 0, b = 0;
     if ((left.kind != K::Text || right.kind != K::Text) && numeric(left, a) && numeric(right, b))

@@ -17,15 +17,6 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-bool EqualsWord(std::string_view text, std::string_view upperWord) {
-  if (text.size() != upperWord.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
-    if (c != upperWord[i]) return false;
-  }
-  return true;
-}
-
 // A sort key of one row as an unsigned number whose order is the key's order.
 struct KeyedPosition {
   std::uint64_t key;
@@ -211,9 +202,9 @@ std::vector<SortTextItem> ParseSortText(std::string_view text) {
       parsed.field = std::string(item.substr(0, blank));
       rest = blank == std::string_view::npos ? std::string_view() : Trimmed(item.substr(blank));
     }
-    if (EqualsWord(rest, "DESC")) {
+    if (EqualsIgnoreCase(rest, "DESC")) {
       parsed.descending = true;
-    } else if (!rest.empty() && !EqualsWord(rest, "ASC")) {
+    } else if (!rest.empty() && !EqualsIgnoreCase(rest, "ASC")) {
       throw DatasetError("Sort text item '" + std::string(item) + "' must end in ASC or DESC");
     }
     if (parsed.field.empty()) throw DatasetError("Sort text item '" + std::string(item) + "' names no field");
