@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "refhost/PostgresServer.h"
+#include "refhost/PostgresSuite.h"
 #include "refhost/ScreenStatements.h"
 #include "refhost/TempDir.h"
 #include "refhost/engine/Database.h"
@@ -41,33 +41,10 @@ std::vector<std::string> Normalised(const ResultSet& result) {
   return rows;
 }
 
-// One server with the schema for the whole suite (each test runs in a process of its own).
-class PostgresTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    whyNot_ = new std::string;
-    server_ = test::PostgresServer::Start(*whyNot_).release();
-    if (!server_) return;
-    postgres_ = Database::Connect(server_->ConnectionString()).release();
-    CreateSchema(*postgres_);
-  }
-  static void TearDownTestSuite() {
-    delete postgres_;
-    delete server_;
-    delete whyNot_;
-  }
-  void SetUp() override {
-    if (!server_) GTEST_SKIP() << "no PostgreSQL server for this test: " << *whyNot_;
-  }
+void CreateSchemaOnly(Database& database) { CreateSchema(database); }
 
-  static test::PostgresServer* server_;
-  static std::string* whyNot_;
-  static Database* postgres_;
-};
-
-test::PostgresServer* PostgresTest::server_ = nullptr;
-std::string* PostgresTest::whyNot_ = nullptr;
-Database* PostgresTest::postgres_ = nullptr;
+// One server with the schema for the whole suite.
+using PostgresTest = test::PostgresSuite<&CreateSchemaOnly>;
 
 // The generator fills PostgreSQL as it fills SQLite, and the screens' statements give
 // the same rows on both.
