@@ -159,6 +159,30 @@ TEST_F(HostServiceStoreTest, PaymentVoucherMarksItsSourceOnce) {
   }
 }
 
+TEST_F(HostServiceStoreTest, MalformedDataIsRefusedWithAMessage) {
+  HostService host(Db(), HostOptions{test::kHostToday});
+  struct Case {
+    std::int32_t dispid;
+    base::Variant data;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {0x183, base::Variant("lines"), "审批单明细应为数据包，收到"},
+      {0x161, base::Variant(std::vector<std::uint8_t>{0, 1}), "付款单数据包无法读取"},
+      {0x161, base::Variant(FormPacket({})), "付款单数据包应有一条记录，收到0条"},
+      {0x182, base::Variant(7), "导入数据应为记录集"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::vector<host::HostArg> args{{0, false}, {c.data, true}, {"200612\t11\t0", true}};
+    EXPECT_FALSE(host.Invoke(c.dispid, args).ToBool());
+    ASSERT_TRUE(args[1].value.IsArray());
+    EXPECT_THAT(args[1].value.Array().items.at(0).ToText(), HasSubstr(c.text));
+  }
+  EXPECT_THAT(FormRows(), ElementsAre(1, 0, 0));
+  EXPECT_EQ(Count("tbFkd"), 0);
+}
+
 // Import lines as the import dialog detaches them.
 struct ImportLine {
   std::string unit, supplier, start, end, payment, item;
