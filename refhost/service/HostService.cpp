@@ -33,10 +33,14 @@ struct Method {
   void (HostService::*run)(Args);
 };
 
+// Runs a read call's statement; one that returns no rows (an UPDATE sent as a query)
+// is refused and undone, so a read call never changes the database.
 ResultSet RunQuery(Database& database, const std::string& sql) {
   try {
+    Transaction transaction(database);
     ResultSet result = database.Query(sql);
-    if (result.columns.empty()) throw HostRefusal("语句没有返回数据集：" + sql);
+    if (result.columns.empty()) throw HostRefusal("语句没有返回数据集，未执行：" + sql);
+    transaction.Commit();
     return result;
   } catch (const DbError& error) {
     throw HostRefusal("查询语句执行失败：" + sql, error);

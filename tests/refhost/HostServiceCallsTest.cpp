@@ -62,6 +62,14 @@ TEST_F(HostServiceCallsTest, RefusedSelectReturnsChineseHeadingAndTheDatabaseMes
   }
 }
 
+TEST_F(HostServiceCallsTest, ReadCallsChangeNothing) {
+  data::Dataset dataset;
+  const host::HostResult result = Service().OpenDataset("delete from tbZffs", dataset);
+  ASSERT_FALSE(result);
+  EXPECT_THAT(ErrorTexts(result), ElementsAre("语句没有返回数据集，未执行：delete from tbZffs"));
+  EXPECT_EQ(Count("tbZffs"), 2);
+}
+
 TEST_F(HostServiceCallsTest, StatementListsRunInOrderAllOrNothing) {
   auto service = Service();
   ASSERT_TRUE(service.Execute({"insert into tbZffs (f_Zffsbm, f_Zffsmc) values ('03', 'a;b')",
