@@ -6,6 +6,8 @@
 #include "data/Dataset.h"
 #include "refhost/HostServiceData.h"
 #include "refhost/HostServiceTexts.h"
+#include "refhost/engine/DbError.h"
+#include "refhost/engine/SqliteDriver.h"
 
 namespace refhost {
 namespace {
@@ -131,6 +133,14 @@ TEST_F(HostServiceCallsTest, OperatorParametersCodingAndDatabaseType) {
   const host::HostResult noCoding = service.SupplierCoding(coding);
   ASSERT_FALSE(noCoding);
   EXPECT_THAT(ErrorTexts(noCoding), ElementsAre("没有定义编码结构（类型3）"));
+}
+
+TEST_F(HostServiceCallsTest, HostOwnsAConnectionMadeFromItsString) {
+  host::HostDataService service(std::make_shared<HostService>(SqliteConnectionString(dir_.File("test.db"))));
+  std::string yearMonth;
+  ASSERT_TRUE(service.CurrentYearMonth(yearMonth));
+  EXPECT_EQ(yearMonth, "200503");
+  EXPECT_THROW(HostService("DRIVER={No Such Driver};Database=x"), DbError);
 }
 
 TEST_F(HostServiceCallsTest, MalformedCallsThrowInsteadOfAnswering) {
