@@ -58,6 +58,15 @@ data::Field* DBGrid::ColumnField(std::size_t column) const {
 
 // ---- Layout ---------------------------------------------------------------------
 
+Size DBGrid::ClientSize() const { return viewSize_ ? *viewSize_ : Control::ClientSize(); }
+
+void DBGrid::SetViewSize(Size size) {
+  if (viewSize_ == size) return;
+  viewSize_ = size;
+  ScrollIntoView();
+  RowsChanged();
+}
+
 int DBGrid::RowHeight() const { return std::abs(GetFont().height) + 6; }
 
 int DBGrid::TitleHeight() const {

@@ -73,6 +73,10 @@ class DBGrid : public Control, private data::DataObserver {
   int FrozenCols = 0;      // visible columns, from the left, that do not scroll
   int FooterRowCount = 0;  // footer rows under the data rows
   bool ReadOnly = false;   // no cell of the grid can be changed
+  // The area the backend's window shows, inside its border and scroll bars; the
+  // control's size until a backend says otherwise.
+  Size ClientSize() const override;
+  void SetViewSize(Size size);
   int RowHeight() const;
   int TitleHeight() const;   // all title lines
   int FooterHeight() const;  // all footer rows
@@ -152,6 +156,7 @@ class DBGrid : public Control, private data::DataObserver {
   int topRow_ = 0;
   int leftCol_ = 0;
   std::size_t col_ = 0;
+  std::optional<Size> viewSize_;
   bool autoColumns_ = false;  // the columns were made from the fields
   mutable std::vector<std::optional<double>> sums_;
 };

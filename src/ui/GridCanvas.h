@@ -15,8 +15,8 @@ class GridCanvas {
   virtual ~GridCanvas() = default;
   // Fills a rectangle with a colour.
   virtual void FillRect(const Rect& area, Color color) = 0;
-  // Draws one line of text clipped to `area`, vertically centred, in `font`.
-  virtual void DrawText(const Rect& area, std::string_view utf8, const Font& font,
+  // Writes one line of text clipped to `area`, vertically centred, in `font`.
+  virtual void PutText(const Rect& area, std::string_view utf8, const Font& font,
                         TextAlign align) = 0;
   // Draws a line from (x1, y1) to (x2, y2), the end point excluded.
   virtual void DrawLine(int x1, int y1, int x2, int y2, Color color) = 0;

@@ -57,7 +57,7 @@ void GridPainter::PaintTitles(const std::vector<std::size_t>& columns) {
     std::size_t start = 0;
     for (int line = 0; line < lines; ++line) {
       const std::size_t end = std::min(info.title.find('|', start), info.title.size());
-      canvas_.DrawText({text.left, line * lineHeight, text.width, lineHeight},
+      canvas_.PutText({text.left, line * lineHeight, text.width, lineHeight},
                        std::string_view(info.title).substr(start, end - start), grid_.GetFont(),
                        TextAlign::Center);
       start = end + 1;
@@ -100,7 +100,7 @@ void GridPainter::PaintCell(const Rect& area, int position, std::size_t column) 
     canvas_.DrawCheckBox(area, text == "1");
   } else {
     const bool right = IsNumeric(grid_.ColumnField(column));
-    canvas_.DrawText({area.left + 2, area.top, area.width - 4, area.height}, text, params.font,
+    canvas_.PutText({area.left + 2, area.top, area.width - 4, area.height}, text, params.font,
                      right ? TextAlign::Right : TextAlign::Left);
   }
   const int right = area.left + area.width - 1;
@@ -120,7 +120,7 @@ void GridPainter::PaintFooters(const std::vector<std::size_t>& columns) {
     const GridFooter& footer = grid_.Columns[column].footer;
     const bool number = footer.valueType == fvtSum || footer.valueType == fvtAvg ||
                         footer.valueType == fvtCount;
-    canvas_.DrawText({left + 2, top, width - 4, grid_.RowHeight()}, grid_.FooterText(column),
+    canvas_.PutText({left + 2, top, width - 4, grid_.RowHeight()}, grid_.FooterText(column),
                      grid_.GetFont(), number ? TextAlign::Right : TextAlign::Left);
   }
 }

@@ -2,9 +2,11 @@
 // grids and pickers) get a plain panel, so their children still have a home.
 #include "win32/ControlPeers.h"
 
+#include "data/Dataset.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
+#include "ui/DBGrid.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -15,6 +17,7 @@
 #include "win32/DropDownWindow.h"
 #include "win32/EditWindow.h"
 #include "win32/FormPeer.h"
+#include "win32/GridWindow.h"
 #include "win32/LabelWindow.h"
 #include "win32/PanelWindow.h"
 
@@ -93,6 +96,56 @@ PeerPtr MakeComboBoxPeer(ui::ComboBox& combo, FontCache& fonts) {
   return peer;
 }
 
+// The grid's window only shows the model: every click, key and scroll goes to the
+// model, and every change of the model redraws the window and sets its scroll bars.
+PeerPtr MakeGridPeer(ui::DBGrid& grid, FontCache& fonts) {
+  auto window = std::make_unique<GridWindow>(ChildWindowArgs(grid), fonts);
+  GridWindow* raw = window.get();
+  window->onPaint = [&grid](ui::GridCanvas& canvas) { grid.Paint(canvas); };
+  window->onMouseDown = [&grid](int x, int y, bool ctrl) { grid.MouseDown(x, y, ctrl); };
+  window->onKey = [&grid](ui::GridKey key, bool shift) { return grid.KeyDown(key, shift); };
+  window->onVerticalScroll = [&grid](int position) { grid.SetTopRow(position); };
+  window->onHorizontalScroll = [&grid](int position) { grid.SetLeftCol(position); };
+  window->onEndEdit = [&grid](const std::string& text) { grid.SetCellText(grid.Col(), text); };
+  const auto editCurrent = [&grid, raw] {
+    const auto span = grid.ColumnSpan(grid.Col());
+    if (!span || grid.Row() < grid.TopRow() || !grid.CanEditCell(grid.Col()) ||
+        grid.Columns[grid.Col()].checkBox) {
+      return;
+    }
+    const int top = grid.TitleHeight() + (grid.Row() - grid.TopRow()) * grid.RowHeight();
+    raw->BeginEdit({span->first, top, span->first + span->second, top + grid.RowHeight()},
+                   grid.CellText(grid.Row(), grid.Col()));
+  };
+  window->onEditKey = editCurrent;
+  window->onDoubleClick = [editCurrent](int, int) { editCurrent(); };
+  window->onSize = [&grid](int width, int height) { grid.SetViewSize({width, height}); };
+  RECT client;
+  GetClientRect(raw->Handle(), &client);
+  grid.SetViewSize({client.right, client.bottom});
+  auto peer = std::make_unique<WindowPeer>(grid, std::move(window), fonts);
+  peer->onUpdate = [&grid, raw](ui::Property what) {
+    switch (what) {
+      case ui::Property::Items:
+      case ui::Property::ItemIndex:
+      case ui::Property::Style: {
+        const data::Dataset* dataset = grid.ActiveDataSet();
+        raw->SetVerticalScroll(dataset ? dataset->RecordCount() : 0, grid.FullRowCount(),
+                               grid.TopRow());
+        raw->SetHorizontalScroll(grid.ScrollingColumnCount(), grid.LeftCol());
+        raw->Redraw();
+        return true;
+      }
+      case ui::Property::Bounds:
+        raw->Redraw();
+        return false;
+      default:
+        return false;
+    }
+  };
+  return peer;
+}
+
 PeerPtr MakeLabelPeer(ui::Label& label, FontCache& fonts) {
   auto window = std::make_unique<LabelWindow>(ChildWindowArgs(label));
   window->SetTransparent(label.Transparent);
@@ -126,6 +179,7 @@ PeerPtr MakePeer(ui::Control& control, FontCache& fonts) {
   if (auto* edit = dynamic_cast<ui::Edit*>(&control)) return MakeEditPeer(*edit, fonts);
   if (auto* combo = dynamic_cast<ui::ComboBox*>(&control)) return MakeComboBoxPeer(*combo, fonts);
   if (auto* label = dynamic_cast<ui::Label*>(&control)) return MakeLabelPeer(*label, fonts);
+  if (auto* grid = dynamic_cast<ui::DBGrid*>(&control)) return MakeGridPeer(*grid, fonts);
   return MakePanelPeer(control, fonts);
 }
 

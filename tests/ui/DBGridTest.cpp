@@ -30,7 +30,7 @@ class RecordingCanvas : public ui::GridCanvas {
   std::vector<ui::TSortMarkerEh> markers;
 
   void FillRect(const ui::Rect& area, ui::Color color) override { fills.push_back({area, color}); }
-  void DrawText(const ui::Rect& area, std::string_view utf8, const ui::Font& font,
+  void PutText(const ui::Rect& area, std::string_view utf8, const ui::Font& font,
                 ui::TextAlign) override {
     texts.push_back({area, std::string(utf8), font.color});
   }
