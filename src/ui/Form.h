@@ -16,6 +16,8 @@ class Form : public Control {
   BorderStyle GetBorderStyle() const { return borderStyle_; }
   void SetBorderStyle(BorderStyle style);
   FormPosition Position = FormPosition::Designed;
+  // The form style fsStayOnTop: the window stays above other programs' windows.
+  bool StayOnTop = false;
   // A window of another program (the host's panel) that holds this form, or 0.
   WindowHandle ParentWindow() const { return parentWindow_; }
   void SetParentWindow(WindowHandle window);

@@ -3,6 +3,7 @@
 #include "win32/ControlPeers.h"
 
 #include "data/Dataset.h"
+#include "ui/Animate.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
@@ -12,6 +13,7 @@
 #include "ui/Label.h"
 #include "ui/Panel.h"
 #include "ui/ToolBar.h"
+#include "win32/AnimateWindow.h"
 #include "win32/ButtonWindow.h"
 #include "win32/CheckBoxWindow.h"
 #include "win32/DropDownWindow.h"
@@ -146,6 +148,32 @@ PeerPtr MakeGridPeer(ui::DBGrid& grid, FontCache& fonts) {
   return peer;
 }
 
+// shell32.dll's clips, by the resource numbers the system gives them.
+int CommonAviResource(ui::CommonAvi clip) {
+  switch (clip) {
+    case ui::CommonAvi::FindFolder: return 150;
+    case ui::CommonAvi::FindFile: return 151;
+    case ui::CommonAvi::FindComputer: return 152;
+    case ui::CommonAvi::CopyFiles: return 160;
+    case ui::CommonAvi::None: break;
+  }
+  return 0;
+}
+
+PeerPtr MakeAnimatePeer(ui::Animate& animate, FontCache& fonts) {
+  auto window = std::make_unique<AnimateWindow>(ChildWindowArgs(animate));
+  AnimateWindow* raw = window.get();
+  auto peer = std::make_unique<WindowPeer>(animate, std::move(window), fonts);
+  peer->onUpdate = [&animate, raw](ui::Property what) {
+    if (what == ui::Property::Caption) return true;
+    if (what != ui::Property::Style) return false;
+    raw->Open(animate.FileName(), CommonAviResource(animate.GetCommonAvi()));
+    raw->Run(animate.Active(), animate.StopFrame());
+    return true;
+  };
+  return peer;
+}
+
 PeerPtr MakeLabelPeer(ui::Label& label, FontCache& fonts) {
   auto window = std::make_unique<LabelWindow>(ChildWindowArgs(label));
   window->SetTransparent(label.Transparent);
@@ -180,6 +208,7 @@ PeerPtr MakePeer(ui::Control& control, FontCache& fonts) {
   if (auto* combo = dynamic_cast<ui::ComboBox*>(&control)) return MakeComboBoxPeer(*combo, fonts);
   if (auto* label = dynamic_cast<ui::Label*>(&control)) return MakeLabelPeer(*label, fonts);
   if (auto* grid = dynamic_cast<ui::DBGrid*>(&control)) return MakeGridPeer(*grid, fonts);
+  if (auto* animate = dynamic_cast<ui::Animate*>(&control)) return MakeAnimatePeer(*animate, fonts);
   return MakePanelPeer(control, fonts);
 }
 

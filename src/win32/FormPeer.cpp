@@ -18,6 +18,7 @@ WindowArgs FormArgs(ui::Form& form) {
   args.parent = embedded ? ToHwnd(form.ParentWindow()) : GetActiveWindow();
   args.style = FormWindowStyle(form.GetBorderStyle(), embedded);
   args.exStyle = FormWindowExStyle(form.GetBorderStyle(), embedded);
+  if (form.StayOnTop && !embedded) args.exStyle |= WS_EX_TOPMOST;
   args.left = form.Left();
   args.top = form.Top();
   args.width = form.Width();

@@ -11,6 +11,7 @@
 #include "data/Dataset.h"
 #include "data/Field.h"
 #include "grid/AdvDBGridEh.h"
+#include "grid/UnitHint.h"
 #include "refhost/win/PngWriter.h"
 #include "refhost/win/WindowCapture.h"
 #include "ui/Form.h"
@@ -21,6 +22,21 @@
 namespace {
 
 constexpr int kRows = 3000;
+
+// Saves the client area of a window as a PNG under the build's screenshot folder.
+refhost::RgbImage SaveScreenshot(HWND window, const std::string& name) {
+  const refhost::RgbImage image = refhost::CaptureClient(window);
+  const std::vector<std::uint8_t> png = refhost::EncodePng(image);
+  CreateDirectoryA(FEE_SCREENSHOT_DIR, nullptr);
+  const std::string path = std::string(FEE_SCREENSHOT_DIR) + "\\" + name;
+  if (FILE* file = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(png.data(), 1, png.size(), file);
+    std::fclose(file);
+  } else {
+    ADD_FAILURE() << "cannot write " << path;
+  }
+  return image;
+}
 
 class GridWindowTest : public ::testing::Test {
  protected:
@@ -109,17 +125,26 @@ TEST_F(GridWindowTest, TitleClickSortsAndTheScreenshotShowsIt) {
   EXPECT_GT(dataset_.RecNo(), 10);
   backend_.ProcessMessages();
 
-  const refhost::RgbImage image = refhost::CaptureClient(win32::ToHwnd(form_->Handle()));
-  EXPECT_EQ(image.width, 560);
-  const std::vector<std::uint8_t> png = refhost::EncodePng(image);
-  CreateDirectoryA(FEE_SCREENSHOT_DIR, nullptr);
-  const std::string path = std::string(FEE_SCREENSHOT_DIR) + "\\grid.png";
-  if (FILE* file = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(png.data(), 1, png.size(), file);
-    std::fclose(file);
-  } else {
-    ADD_FAILURE() << "cannot write " << path;
-  }
+  EXPECT_EQ(SaveScreenshot(win32::ToHwnd(form_->Handle()), "grid.png").width, 560);
+}
+
+// The please-wait window over the grid: on top, without a title bar, the system clip.
+TEST_F(GridWindowTest, HintWindowStaysOnTopWithoutTitleBar) {
+  grid::FrmHint() = ui::CreateForm<grid::TFrmHint>();
+  grid::FrmHint()->ShowNow();
+  HWND hint = win32::ToHwnd(grid::FrmHint()->Handle());
+  EXPECT_TRUE(GetWindowLongW(hint, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_FALSE(GetWindowLongW(hint, GWL_STYLE) & WS_CAPTION);
+  char className[64] = {};
+  GetClassNameA(win32::ToHwnd(grid::FrmHint()->Animate1->Handle()), className, sizeof className);
+  EXPECT_STREQ(className, "SysAnimate32");
+  RECT client;
+  GetClientRect(hint, &client);
+  EXPECT_EQ(client.right, 332);
+  EXPECT_EQ(client.bottom, 87);
+  SaveScreenshot(hint, "hint.png");
+  grid::FrmHint()->Free();
+  EXPECT_EQ(grid::FrmHint(), nullptr);
 }
 
 }  // namespace
