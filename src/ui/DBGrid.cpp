@@ -64,7 +64,7 @@ void DBGrid::SetViewSize(Size size) {
   if (viewSize_ == size) return;
   viewSize_ = size;
   ScrollIntoView();
-  RowsChanged();
+  ViewMoved();
 }
 
 int DBGrid::RowHeight() const { return std::abs(GetFont().height) + 6; }
@@ -92,7 +92,7 @@ void DBGrid::SetTopRow(int position) {
   position = std::clamp(position, 0, std::max(0, rows - FullRowCount()));
   if (position == topRow_) return;
   topRow_ = position;
-  RowsChanged();
+  ViewMoved();
 }
 
 int DBGrid::ScrollingColumnCount() const {
@@ -103,7 +103,7 @@ void DBGrid::SetLeftCol(int index) {
   index = std::clamp(index, 0, std::max(0, ScrollingColumnCount() - 1));
   if (index == leftCol_) return;
   leftCol_ = index;
-  RowsChanged();
+  ViewMoved();
 }
 
 std::vector<std::size_t> DBGrid::VisibleColumns() const {
@@ -177,7 +177,7 @@ void DBGrid::SetCol(std::size_t column) {
       ++leftCol_;
     }
   }
-  RowsChanged();
+  ViewMoved();
 }
 
 // ---- Texts ------------------------------------------------------------------------
@@ -361,6 +361,8 @@ void DBGrid::RowsChanged() {
   sums_.clear();
   Changed(Property::Items);
 }
+
+void DBGrid::ViewMoved() { Changed(Property::Items); }
 
 void DBGrid::ActiveChanged(bool active) {
   LinkActive(active);

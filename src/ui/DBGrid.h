@@ -150,6 +150,8 @@ class DBGrid : public Control, private data::DataObserver {
   void ColumnsChanged();
   void ColumnsFromFields();
   void ScrollIntoView();
+  // The shown part moved (scrolled, resized): a redraw, the footer sums stay.
+  void ViewMoved();
   void MoveTo(int position);
 
   data::DataSource* source_ = nullptr;
