@@ -4,6 +4,9 @@
 
 namespace ui {
 
+// Where a label's text stands within its width.
+enum class TextAlignment { Left, Right, Center };
+
 class Label : public Control {
  public:
   explicit Label(Component* owner, std::string className = "TLabel")
@@ -13,6 +16,7 @@ class Label : public Control {
 
   bool Transparent = true;
   bool WordWrap = false;  // breaks the caption into lines within the label's width
+  TextAlignment Alignment = TextAlignment::Left;
 };
 
 }  // namespace ui

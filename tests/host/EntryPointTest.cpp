@@ -99,6 +99,11 @@ TEST_F(EntryPointTest, EachCallOpensANewScreenAndReplacesTheContext) {
   EXPECT_EQ(context.service, second);
   EXPECT_EQ(context.fldAutoHistoryService, second);
   EXPECT_EQ(context.itemMappingService, second);
+  // The context let go of the first service; the first screen's own service object
+  // serves it while it is open, and closing it releases the last reference.
+  EXPECT_EQ(firstRef.use_count(), 1);
+  a->Close();
+  ui_.ProcessMessages();
   EXPECT_TRUE(firstRef.expired());  // every reference to the first service was released
 }
 
