@@ -26,19 +26,21 @@ class FldAutoCreateTest : public HeadlessTest {
  protected:
   FldAutoCreateTest() {
     host_->selects[kRestriction] = {{"1"}, {}};
-    // Free this window's slot of the process-wide block, whatever an earlier run left.
-    Slots().ReadSlotUnit(hostWindow_);
-    Slots().WriteSlotUnit(hostWindow_, "", "");
+    FreeSlot();  // whatever an earlier run left
   }
   void TearDown() override {
-    Slots().ReadSlotUnit(hostWindow_);
-    Slots().WriteSlotUnit(hostWindow_, "", "");
+    FreeSlot();
     for (ui::Form* form : ui_.FormsIn(panel_)) form->Free();
     host::ReleaseHostContext();
     HeadlessTest::TearDown();
   }
 
   static host::ShareData& Slots() { return host::ProcessShareData(); }
+  // Frees this window's slot of the process-wide block.
+  void FreeSlot() {
+    Slots().ReadSlotUnit(hostWindow_);
+    Slots().WriteSlotUnit(hostWindow_, "", "");
+  }
 
   void Units(std::vector<Row> rows) { host_->selects[kUnits] = {{"f_Hsdwh", "f_Hsdwmc"}, rows}; }
 
