@@ -167,6 +167,10 @@ ui::Size Win32Backend::TextExtent(const ui::Font& font, const std::string& text)
   return {size.cx, size.cy};
 }
 
+ui::Size Win32Backend::ScreenSize() {
+  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
 void Win32Backend::ProcessReleases() {
   while (!pendingRelease_.empty()) {
     ui::Form* form = pendingRelease_.front();

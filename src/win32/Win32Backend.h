@@ -35,6 +35,7 @@ class Win32Backend : public ui::Backend {
   void ReleaseLater(ui::Form& form) override;
   void ProcessMessages() override;
   ui::Size TextExtent(const ui::Font& font, const std::string& text) override;
+  ui::Size ScreenSize() override;
 
  private:
   void ProcessReleases();

@@ -262,6 +262,17 @@ TEST_F(Win32BackendTest, EnterAndEscapeClickTheDefaultAndCancelButtons) {
   EXPECT_EQ(clicked, "ok cancel ");
 }
 
+TEST_F(Win32BackendTest, TextIsMeasuredInTheGivenFontAndTheScreenIsTheRealOne) {
+  const ui::Font song{"宋体", -12, GB2312_CHARSET};
+  const ui::Size one = backend_.TextExtent(song, "审批表");
+  const ui::Size two = backend_.TextExtent(song, "审批表审批表");
+  EXPECT_GE(one.height, 12);
+  EXPECT_EQ(two.width, 2 * one.width);
+  EXPECT_GT(backend_.TextExtent(ui::Font{"宋体", -24, GB2312_CHARSET}, "审批表").width, one.width);
+  EXPECT_EQ(backend_.ScreenSize(),
+            (ui::Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+}
+
 TEST(Win32BackendShutdown, FreesOpenFormsAndUnregistersItsClasses) {
   auto backend = std::make_unique<win32::Win32Backend>();
   bool destroyed = false;
