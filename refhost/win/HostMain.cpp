@@ -54,12 +54,12 @@ Options ParseOptions() {
   return options;
 }
 
-// A message box that shows up during a scripted run would wait for a user who is
-// not there: note its text and dismiss it. Until the host serves its database, the
-// screens' first data calls are refused and say so in such boxes.
-void DismissDialogs(refhost::ScriptReport& report) {
-  for (const refhost::DismissedDialog& box : refhost::DismissThreadDialogs()) {
-    report.Note("message box \"" + box.caption + "\" dismissed: " + box.text);
+// A message box or modal form that shows up during a scripted run would wait for a
+// user who is not there: note its text and dismiss it. Until the host serves its
+// database, the screens' first data calls are refused and say so in message boxes.
+void DismissWindows(HWND host, refhost::ScriptReport& report) {
+  for (const refhost::DismissedDialog& box : refhost::DismissThreadWindowsExcept(host)) {
+    report.Note("window \"" + box.caption + "\" dismissed: " + box.text);
   }
 }
 
@@ -68,7 +68,7 @@ int RunScript(refhost::HostWindow& host, refhost::NullDataService& service,
   refhost::ScriptReport report;
   {
     refhost::ScreenLibrary library(options.dllPath);
-    host.onTimer = [&report] { DismissDialogs(report); };
+    host.onTimer = [&report, &host] { DismissWindows(host.Handle(), report); };
     host.StartTimer(100);
     ShowWindow(host.Handle(), SW_SHOWNORMAL);
     UpdateWindow(host.Handle());

@@ -12,12 +12,8 @@ void CollectDescendants(HWND parent, std::vector<HWND>& out) {
   }
 }
 
-BOOL CALLBACK CollectDialog(HWND window, LPARAM list) {
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (IsWindowVisible(window) && std::wstring_view(className) == L"#32770") {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  }
+BOOL CALLBACK CollectVisible(HWND window, LPARAM list) {
+  if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
 }
 
@@ -92,10 +88,16 @@ bool FontHasGlyphs(HWND window, const std::string& text) {
   return true;
 }
 
-std::vector<HWND> ThreadDialogs() {
-  std::vector<HWND> dialogs;
-  EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
-  return dialogs;
+std::vector<HWND> ThreadWindows() {
+  std::vector<HWND> windows;
+  EnumThreadWindows(GetCurrentThreadId(), CollectVisible, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::string ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return win32::Utf8(name);
 }
 
 }  // namespace refhost

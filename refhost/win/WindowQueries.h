@@ -31,7 +31,9 @@ SIZE ClientSize(HWND window);
 WindowFont FontOf(HWND window);
 // Whether the font of `window` has a glyph for every character of `text` (UTF-8).
 bool FontHasGlyphs(HWND window, const std::string& text);
-// The visible dialog boxes (message boxes) of the current thread.
-std::vector<HWND> ThreadDialogs();
+// The visible top-level windows of the current thread.
+std::vector<HWND> ThreadWindows();
+// A window's class name in UTF-8 ("#32770" for a dialog box).
+std::string ClassName(HWND window);
 
 }  // namespace refhost
