@@ -24,6 +24,7 @@ class HostWindow {
   HostWindow(const HostWindow&) = delete;
   HostWindow& operator=(const HostWindow&) = delete;
 
+  // The main window, which screens report their closing to.
   HWND Handle() const { return window_; }
   // The panel the screens are embedded in.
   HWND Panel() const { return panel_; }

@@ -13,6 +13,7 @@ class ScriptReport {
   void Note(const std::string& text);
   // Prints the closing line with the counts.
   void Summary();
+  // Checks failed so far.
   int Failures() const { return failures_; }
 
  private:

@@ -15,6 +15,7 @@ class ButtonWindow : public Window {
   // Marks the button as the default one (drawn with the heavier frame).
   void SetDefault(bool isDefault);
 
+  // Called when the button is clicked (by the user or by BM_CLICK).
   std::function<void()> onClick;
 
  protected:

@@ -11,7 +11,9 @@ class CheckBoxWindow : public Window {
  public:
   explicit CheckBoxWindow(WindowArgs args);
 
+  // Sets or clears the tick; no click is reported.
   void SetChecked(bool checked);
+  // Whether the box shows a tick.
   bool Checked() const;
 
   // Called when the user clicks the box (the tick has not changed yet).

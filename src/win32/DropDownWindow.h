@@ -13,9 +13,11 @@ class DropDownWindow : public Window {
  public:
   explicit DropDownWindow(WindowArgs args);
 
+  // Replaces the list's items (UTF-8 texts) and clears the selection.
   void SetItems(const std::vector<std::string>& items);
   // Selects item `index` (-1: none) without a change notice.
   void SetSelection(int index);
+  // The selected item's index, or -1.
   int Selection() const;
   // Height of the opened list showing `visibleItems` items.
   int ListHeight(int visibleItems) const;

@@ -12,6 +12,7 @@ class EditWindow : public Window {
  public:
   explicit EditWindow(WindowArgs args);
 
+  // A read-only box shows its text and lets it be selected and copied.
   void SetReadOnly(bool readOnly);
 
   // Called with the new text after the user changed it.

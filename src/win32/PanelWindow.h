@@ -12,6 +12,7 @@ class PanelWindow : public Window {
   // `args.ownClass` names the window class ("TPanel", "TToolBar").
   explicit PanelWindow(WindowArgs args);
 
+  // The outer bevel drawn along the panel's edge.
   void SetBevel(Bevel bevel);
 
  protected:

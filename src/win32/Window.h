@@ -34,16 +34,21 @@ class Window {
   // The wrapper of one of our windows, or null for any other window.
   static Window* FromHandle(HWND hwnd);
 
+  // Position and size in the parent's client area (a top-level window: the screen).
   void SetBounds(int left, int top, int width, int height);
+  // Shows (without activating) or hides the window.
   void SetVisible(bool visible);
   void SetEnabled(bool enabled);
+  // The window text (caption), UTF-8.
   void SetText(const std::string& text);
   std::string Text() const;
   // The font drawn with (not owned; the font cache keeps it alive).
   void SetFont(HFONT font);
+  // The font set last, or null for the system font.
   HFONT Font() const { return font_; }
   // Background and text colours; the background also answers WM_CTLCOLOR*.
   void SetColors(COLORREF background, COLORREF text);
+  // The colours set last.
   COLORREF Background() const { return background_; }
   COLORREF TextColor() const { return textColor_; }
   // Draw the parent's background instead of our own (a transparent label).
