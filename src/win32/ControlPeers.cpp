@@ -176,8 +176,18 @@ PeerPtr MakeAnimatePeer(ui::Animate& animate, FontCache& fonts) {
 
 PeerPtr MakeLabelPeer(ui::Label& label, FontCache& fonts) {
   auto window = std::make_unique<LabelWindow>(ChildWindowArgs(label));
-  window->SetTransparent(label.Transparent);
-  return std::make_unique<WindowPeer>(label, std::move(window), fonts);
+  LabelWindow* raw = window.get();
+  auto peer = std::make_unique<WindowPeer>(label, std::move(window), fonts);
+  peer->onUpdate = [&label, raw](ui::Property what) {
+    if (what != ui::Property::Style) return false;
+    raw->SetTransparent(label.Transparent);
+    raw->SetLayout(label.Alignment == ui::TextAlignment::Center  ? LabelWindow::Alignment::Center
+                   : label.Alignment == ui::TextAlignment::Right ? LabelWindow::Alignment::Right
+                                                                 : LabelWindow::Alignment::Left,
+                   label.WordWrap);
+    return true;
+  };
+  return peer;
 }
 
 PeerPtr MakePanelPeer(ui::Control& control, FontCache& fonts) {

@@ -16,6 +16,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
+#include "ui/Label.h"
 #include "ui/Make.h"
 #include "ui/Panel.h"
 #include "win32/WideText.h"
@@ -121,6 +122,30 @@ TEST_F(Win32BackendTest, ALaterControlLiesAboveAnEarlierOne) {
   over->SetBounds(50, 50, 200, 200);
   form_->Show();
   EXPECT_EQ(ChildWindowFromPointEx(Hwnd(form_), POINT{100, 100}, CWP_SKIPINVISIBLE), Hwnd(over));
+}
+
+TEST_F(Win32BackendTest, LabelsWrapAndAlignAsTheySay) {
+  struct Case {
+    ui::TextAlignment alignment;
+    bool wordWrap;
+    DWORD staticType;
+  };
+  const Case cases[] = {{ui::TextAlignment::Left, false, SS_LEFTNOWORDWRAP},
+                        {ui::TextAlignment::Left, true, SS_LEFT},
+                        {ui::TextAlignment::Center, false, SS_CENTER},
+                        {ui::TextAlignment::Right, true, SS_RIGHT}};
+  std::vector<ui::Label*> labels;
+  for (const Case& c : cases) {
+    auto* label = Add<ui::Label>("lbl");
+    label->Alignment = c.alignment;
+    label->WordWrap = c.wordWrap;
+    labels.push_back(label);
+  }
+  form_->Show();
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    EXPECT_EQ(GetWindowLongPtrW(Hwnd(labels[i]), GWL_STYLE) & SS_TYPEMASK, cases[i].staticType)
+        << i;
+  }
 }
 
 TEST_F(Win32BackendTest, ButtonAndCheckBoxClicksReachTheirHandlers) {
