@@ -2,6 +2,8 @@
 // grids and pickers) get a plain panel, so their children still have a home.
 #include "win32/ControlPeers.h"
 
+#include <functional>
+
 #include "data/Dataset.h"
 #include "ui/Animate.h"
 #include "ui/Button.h"
@@ -27,6 +29,21 @@ namespace win32 {
 namespace {
 
 using PeerPtr = std::unique_ptr<WindowPeer>;
+
+// A peer whose control-specific state all changes under Property::Style; `apply`
+// brings it into the window.
+template <class W>
+PeerPtr StylePeer(ui::Control& control, std::unique_ptr<W> window, FontCache& fonts,
+                  std::function<void(W&)> apply) {
+  W* raw = window.get();
+  auto peer = std::make_unique<WindowPeer>(control, std::move(window), fonts);
+  peer->onUpdate = [raw, apply = std::move(apply)](ui::Property what) {
+    if (what != ui::Property::Style) return false;
+    apply(*raw);
+    return true;
+  };
+  return peer;
+}
 
 PeerPtr MakeButtonPeer(ui::Button& button, FontCache& fonts) {
   const bool flat = button.ClassName().find("Flat") != std::string::npos ||
@@ -59,16 +76,10 @@ PeerPtr MakeCheckBoxPeer(ui::CheckBox& box, FontCache& fonts) {
 
 PeerPtr MakeEditPeer(ui::Edit& edit, FontCache& fonts) {
   auto window = std::make_unique<EditWindow>(ChildWindowArgs(edit));
-  EditWindow* raw = window.get();
   // The model cuts the text to MaxLength (in ANSI bytes) and writes it back if it had to.
   window->onTextChanged = [&edit](const std::string& text) { edit.SetText(text); };
-  auto peer = std::make_unique<WindowPeer>(edit, std::move(window), fonts);
-  peer->onUpdate = [&edit, raw](ui::Property what) {
-    if (what != ui::Property::Style) return false;
-    raw->SetReadOnly(edit.ReadOnly);
-    return true;
-  };
-  return peer;
+  return StylePeer<EditWindow>(edit, std::move(window), fonts,
+                               [&edit](EditWindow& w) { w.SetReadOnly(edit.ReadOnly); });
 }
 
 PeerPtr MakeComboBoxPeer(ui::ComboBox& combo, FontCache& fonts) {
@@ -175,36 +186,27 @@ PeerPtr MakeAnimatePeer(ui::Animate& animate, FontCache& fonts) {
 }
 
 PeerPtr MakeLabelPeer(ui::Label& label, FontCache& fonts) {
-  auto window = std::make_unique<LabelWindow>(ChildWindowArgs(label));
-  LabelWindow* raw = window.get();
-  auto peer = std::make_unique<WindowPeer>(label, std::move(window), fonts);
-  peer->onUpdate = [&label, raw](ui::Property what) {
-    if (what != ui::Property::Style) return false;
-    raw->SetTransparent(label.Transparent);
-    raw->SetLayout(label.Alignment == ui::TextAlignment::Center  ? LabelWindow::Alignment::Center
-                   : label.Alignment == ui::TextAlignment::Right ? LabelWindow::Alignment::Right
-                                                                 : LabelWindow::Alignment::Left,
-                   label.WordWrap);
-    return true;
-  };
-  return peer;
+  return StylePeer<LabelWindow>(
+      label, std::make_unique<LabelWindow>(ChildWindowArgs(label)), fonts,
+      [&label](LabelWindow& w) {
+        w.SetTransparent(label.Transparent);
+        w.SetLayout(label.Alignment == ui::TextAlignment::Center  ? LabelWindow::Alignment::Center
+                    : label.Alignment == ui::TextAlignment::Right ? LabelWindow::Alignment::Right
+                                                                  : LabelWindow::Alignment::Left,
+                    label.WordWrap);
+      });
 }
 
 PeerPtr MakePanelPeer(ui::Control& control, FontCache& fonts) {
   auto window = std::make_unique<PanelWindow>(ChildWindowArgs(control));
-  PanelWindow* raw = window.get();
-  auto peer = std::make_unique<WindowPeer>(control, std::move(window), fonts);
-  if (auto* panel = dynamic_cast<ui::Panel*>(&control)) {
-    peer->onUpdate = [panel, raw](ui::Property what) {
-      if (what != ui::Property::Style) return false;
-      const ui::BevelKind bevel = panel->BevelOuter();
-      raw->SetBevel(bevel == ui::BevelKind::Raised    ? PanelWindow::Bevel::Raised
-                    : bevel == ui::BevelKind::Lowered ? PanelWindow::Bevel::Lowered
-                                                      : PanelWindow::Bevel::None);
-      return true;
-    };
-  }
-  return peer;
+  auto* panel = dynamic_cast<ui::Panel*>(&control);
+  if (panel == nullptr) return std::make_unique<WindowPeer>(control, std::move(window), fonts);
+  return StylePeer<PanelWindow>(control, std::move(window), fonts, [panel](PanelWindow& w) {
+    const ui::BevelKind bevel = panel->BevelOuter();
+    w.SetBevel(bevel == ui::BevelKind::Raised    ? PanelWindow::Bevel::Raised
+               : bevel == ui::BevelKind::Lowered ? PanelWindow::Bevel::Lowered
+                                                 : PanelWindow::Bevel::None);
+  });
 }
 
 PeerPtr MakePeer(ui::Control& control, FontCache& fonts) {
