@@ -232,6 +232,9 @@ class Dataset {
   std::vector<SortKey> KeysOfIndex(const IndexDef& index) const;
   std::vector<SortKey> KeysOfFieldNames(std::string_view names) const;
   void ApplyOrder(std::vector<SortKey> keys);
+  // Changes the order settings and applies them; when their keys cannot be built the
+  // earlier settings stay and the error goes on.
+  void ChangeOrder(const std::function<void()>& change);
   void ApplyFilterChange();
   std::unique_ptr<FilterProgram> CompileFilter(const std::string& text) const;
   void RebuildView(bool keepCurrent);

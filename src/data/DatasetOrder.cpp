@@ -168,61 +168,47 @@ void Dataset::DeleteIndex(std::string_view name) {
   }
 }
 
-void Dataset::SetIndexName(std::string name) {
-  if (!name.empty()) CheckRole(DatasetRole::ClientDataSet, "IndexName");
-  std::string oldName = std::move(indexName_);
-  std::string oldFields = std::move(indexFieldNames_);
-  indexName_ = std::move(name);
-  indexFieldNames_.clear();
+void Dataset::ChangeOrder(const std::function<void()>& change) {
+  const std::string oldName = indexName_;
+  const std::string oldFields = indexFieldNames_;
+  const std::string oldSort = sortText_;
+  change();
   if (!Active()) return;
   std::vector<SortKey> keys;
   try {
     keys = KeysFromSettings();
   } catch (...) {
-    indexName_ = std::move(oldName);
-    indexFieldNames_ = std::move(oldFields);
+    indexName_ = oldName;
+    indexFieldNames_ = oldFields;
+    sortText_ = oldSort;
     throw;
   }
   ApplyOrder(std::move(keys));
 }
 
+void Dataset::SetIndexName(std::string name) {
+  if (!name.empty()) CheckRole(DatasetRole::ClientDataSet, "IndexName");
+  ChangeOrder([&] {
+    indexName_ = std::move(name);
+    indexFieldNames_.clear();
+  });
+}
+
 void Dataset::SetIndexFieldNames(std::string names) {
-  std::string oldName = std::move(indexName_);
-  std::string oldFields = std::move(indexFieldNames_);
-  std::string oldSort = std::move(sortText_);
-  indexName_.clear();
-  indexFieldNames_ = std::move(names);
-  sortText_.clear();
-  if (!Active()) return;
-  std::vector<SortKey> keys;
-  try {
-    keys = KeysFromSettings();
-  } catch (...) {
-    indexName_ = std::move(oldName);
-    indexFieldNames_ = std::move(oldFields);
-    sortText_ = std::move(oldSort);
-    throw;
-  }
-  ApplyOrder(std::move(keys));
+  ChangeOrder([&] {
+    indexName_.clear();
+    indexFieldNames_ = std::move(names);
+    sortText_.clear();
+  });
 }
 
 void Dataset::SetSort(std::string text) {
   CheckRole(DatasetRole::AdoDataSet, "Sort");
   ParseSortText(text);  // a malformed text is refused before anything changes
-  std::string oldSort = std::move(sortText_);
-  std::string oldFields = std::move(indexFieldNames_);
-  sortText_ = std::move(text);
-  indexFieldNames_.clear();
-  if (!Active()) return;
-  std::vector<SortKey> keys;
-  try {
-    keys = KeysFromSettings();
-  } catch (...) {
-    sortText_ = std::move(oldSort);
-    indexFieldNames_ = std::move(oldFields);
-    throw;
-  }
-  ApplyOrder(std::move(keys));
+  ChangeOrder([&] {
+    sortText_ = std::move(text);
+    indexFieldNames_.clear();
+  });
 }
 
 }  // namespace data
